@@ -1,0 +1,10 @@
+# Copies every file of SOURCE into TARGET (keeping sub-directories) unless it is already there.
+file(GLOB_RECURSE files RELATIVE ${SOURCE} ${SOURCE}/*)
+file(MAKE_DIRECTORY ${TARGET}/player)
+foreach(name IN LISTS files)
+    if(NOT EXISTS ${TARGET}/${name})
+        get_filename_component(dir ${TARGET}/${name} DIRECTORY)
+        file(MAKE_DIRECTORY ${dir})
+        file(COPY ${SOURCE}/${name} DESTINATION ${dir})
+    endif()
+endforeach()

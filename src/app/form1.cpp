@@ -1,0 +1,138 @@
+#include "form1.h"
+
+#include "datadirs.h"
+#include "guard.h"
+#include "messages.h"
+#include "navigation.h"
+
+TForm1 *Form1 = nullptr;
+
+TForm1::TForm1(const QString &programPath, QWidget *parent)
+    : ScreenForm(QStringLiteral("Form1"), parent)
+{
+    closesProgram = true;
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    resize(688, 524);
+
+    PanelAbertura = new Panel(this, {24, 16, 640, 480});
+    ImAbertura = new PictureBox(PanelAbertura);
+    ImAbertura->setGeometry(0, 0, 640, 480);
+    PanelInicio = new Panel(this, {56, 60, 640, 480});
+    ImInicio = new PictureBox(PanelInicio);
+    ImInicio->setGeometry(0, 0, 640, 480);
+
+    fiTabela = new TFocusImage(PanelAbertura, {32, 144, 241, 57});
+    fiClassifica = new TFocusImage(PanelAbertura, {32, 206, 241, 56});
+    fiTimes = new TFocusImage(PanelAbertura, {31, 266, 243, 56});
+    fiRegulamento = new TFocusImage(PanelAbertura, {30, 327, 243, 56});
+    fiHistoria = new TFocusImage(PanelAbertura, {30, 386, 243, 56});
+    FocusImage1 = new TFocusImage(PanelAbertura, {480, 385, 145, 57});
+    fiVelurino = new TFocusImage(PanelInicio, {56, 128, 209, 225});
+    fiBolao = new TFocusImage(PanelInicio, {368, 128, 217, 225});
+    fiOut = new TFocusImage(PanelInicio, {472, 400, 153, 53});
+
+    // The red card beside the exit button; it takes no mouse input, so hovering it is still
+    // hovering the button underneath.
+    cartao = new QWidget(PanelInicio);
+    cartao->setGeometry(504, 414, 19, 25);
+    cartao->setAutoFillBackground(true);
+    QPalette red = cartao->palette();
+    red.setColor(QPalette::Window, Qt::red);
+    cartao->setPalette(red);
+    cartao->setEnabled(false);
+    cartao->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    addCentredPanel(PanelAbertura);
+    addCentredPanel(PanelInicio);
+
+    menuHover.setBackground(ImAbertura);
+    startHover.setBackground(ImInicio);
+    for (TFocusImage *button :
+         {fiTabela, fiClassifica, fiTimes, fiRegulamento, fiHistoria, FocusImage1})
+        menuHover.bind(button);
+    for (TFocusImage *button : {fiVelurino, fiBolao, fiOut})
+        startHover.bind(button);
+    connect(fiOut, &TFocusImage::OnMouseEnter, cartao, &QWidget::show);
+    connect(fiOut, &TFocusImage::OnMouseLeave, cartao, &QWidget::hide);
+
+    bindClick(fiTabela, this, [this] { fiTabelaClick(); });
+    bindClick(fiClassifica, this, [this] { fiClassificaClick(); });
+    bindClick(fiTimes, this, [this] { fiTimesClick(); });
+    bindClick(fiRegulamento, this, [this] { fiRegulamentoClick(); });
+    bindClick(fiHistoria, this, [this] { fiHistoriaClick(); });
+    bindClick(FocusImage1, this, [this] { fiSairClick(); });
+    bindClick(fiVelurino, this, [this] { fiVelurinoClick(); });
+    bindClick(fiBolao, this, [this] { fiBolaoClick(); });
+    bindClick(fiOut, this, [this] { fiOutClick(); });
+
+    registerPlace(Place::StartPanel, this, PanelInicio);
+    registerPlace(Place::ChampionshipMenu, this, PanelAbertura);
+
+    guarded(this, [&] { FormCreate(programPath); });
+}
+
+void TForm1::FormCreate(const QString &programPath)
+{
+    cartao->hide();
+    DataDirs::setFromProgramPath(programPath);
+    menuHover.load(QStringLiteral("fundoon.bmp"), QStringLiteral("abertura.bmp"));
+    startHover.load(QStringLiteral("inicioon.bmp"), QStringLiteral("inicio.bmp"));
+    ImAbertura->loadPictureIfExists(DataDir(), QStringLiteral("abertura.bmp"));
+    ImInicio->loadPictureIfExists(DataDir(), QStringLiteral("inicio.bmp"));
+    maximise();
+}
+
+void TForm1::fiTabelaClick()
+{
+    goTo(this, Place::RoundTable);
+}
+
+void TForm1::fiClassificaClick()
+{
+    goTo(this, Place::Standings);
+}
+
+void TForm1::fiTimesClick()
+{
+    goTo(this, Place::Teams);
+}
+
+void TForm1::fiRegulamentoClick()
+{
+    goTo(this, Place::Regulation);
+}
+
+void TForm1::fiHistoriaClick()
+{
+    goTo(this, Place::History);
+}
+
+void TForm1::fiSairClick()
+{
+    PanelInicio->setVisible(true);
+    PanelAbertura->setVisible(false);
+}
+
+void TForm1::fiVelurinoClick()
+{
+    PanelAbertura->setVisible(true);
+    PanelInicio->setVisible(false);
+}
+
+void TForm1::fiBolaoClick()
+{
+    goTo(this, Place::PoolHub);
+}
+
+void TForm1::fiOutClick()
+{
+    if (confirm(this, QStringLiteral("Deseja realmente sair?")))
+        close();
+}
+
+void TForm1::FormClose()
+{
+    menuHover.release();
+    startHover.release();
+    emit programClosed();
+}

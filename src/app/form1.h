@@ -1,0 +1,57 @@
+// The main form: fixes the data and pool directories, and carries the start panel (championship,
+// betting pool, leave) and the championship menu on top of each other. Every other screen is
+// reached from these two panels and returns to them.
+#pragma once
+
+#include "focusimage.h"
+#include "hover.h"
+#include "screenform.h"
+
+class TForm1 : public ScreenForm
+{
+    Q_OBJECT
+
+public:
+    // `programPath` locates the data directory ("dados" beside the program file).
+    explicit TForm1(const QString &programPath, QWidget *parent = nullptr);
+
+    Panel *PanelAbertura;
+    PictureBox *ImAbertura;
+    Panel *PanelInicio;
+    PictureBox *ImInicio;
+    TFocusImage *fiTabela;
+    TFocusImage *fiClassifica;
+    TFocusImage *fiTimes;
+    TFocusImage *fiRegulamento;
+    TFocusImage *fiHistoria;
+    TFocusImage *FocusImage1;
+    TFocusImage *fiVelurino;
+    TFocusImage *fiBolao;
+    TFocusImage *fiOut;
+    QWidget *cartao;
+
+    RegionHover menuHover;  // "fundoon.bmp" / "abertura.bmp" on ImAbertura
+    RegionHover startHover; // "inicioon.bmp" / "inicio.bmp" on ImInicio
+
+    void fiTabelaClick();
+    void fiClassificaClick();
+    void fiTimesClick();
+    void fiRegulamentoClick();
+    void fiHistoriaClick();
+    void fiSairClick();
+    void fiVelurinoClick();
+    void fiBolaoClick();
+    void fiOutClick();
+
+signals:
+    // The main form has closed: the program ends.
+    void programClosed();
+
+protected:
+    void FormClose() override;
+
+private:
+    void FormCreate(const QString &programPath);
+};
+
+extern TForm1 *Form1;

@@ -1,0 +1,28 @@
+// Where an exit button leads. Each screen registers the places it offers (a form and the panel to
+// make visible on it); any screen can then go there without knowing the other screen's class.
+#pragma once
+
+class QWidget;
+
+enum class Place {
+    StartPanel,       // main form, start panel
+    ChampionshipMenu, // main form, championship menu
+    Regulation,
+    History,
+    Teams,
+    RoundTable,
+    Standings,
+    PoolHub,
+    BetEntry,
+    Ranking,
+    PoolRules,
+};
+
+void registerPlace(Place place, QWidget *form, QWidget *panel);
+
+// Makes the place's panel visible and shows its form, then hides `from` (unless it is that
+// form), so that one of the program's windows is always on screen.
+void goTo(QWidget *from, Place place);
+
+QWidget *placeForm(Place place);
+QWidget *placePanel(Place place);

@@ -1,0 +1,59 @@
+// The frame every screen shares: a borderless black window filling the screen, holding 640 x 480
+// panels kept centred. Each screen derives from it and overrides the handlers it has; every
+// handler runs inside the guard, so a failure shows the error box and the screen goes on.
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+
+// A full-size panel of a screen.
+class Panel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Panel(QWidget *parent, const QRect &designBounds);
+};
+
+class ScreenForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int PanelWidth = 640;
+    static constexpr int PanelHeight = 480;
+
+    explicit ScreenForm(const QString &caption, QWidget *parent = nullptr);
+
+    // The panels that FormResize keeps centred, in panel order.
+    void addCentredPanel(QWidget *panel);
+
+    // Fills the screen. Done by hand because no window manager need act on a maximise request.
+    void maximise();
+
+    // The main form's close ends the program; every other screen's close only hides it.
+    bool closesProgram = false;
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormResize();
+    // The screen's own close steps; a secondary screen is then hidden, never destroyed.
+    virtual void FormClose() {}
+
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QList<QWidget *> m_centredPanels;
+};
+
+// Left/top of a panel centred in an area: the difference halved, truncated toward zero.
+int centredOffset(int area, int panel);
+
+class TFocusImage;
+
+// Runs `handler` inside the guard on every click of `button`.
+void bindClick(TFocusImage *button, QWidget *owner, std::function<void()> handler);

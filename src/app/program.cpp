@@ -1,0 +1,71 @@
+#include "program.h"
+
+#include "aposta.h"
+#include "bolao.h"
+#include "classifica.h"
+#include "form1.h"
+#include "messages.h"
+#include "rank.h"
+#include "tabela.h"
+#include "textpages.h"
+#include "times.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void createScreens(const QString &programPath)
+{
+    QApplication::setApplicationName(AppTitle);
+    QApplication::setApplicationDisplayName(AppTitle);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Form1 = new TForm1(programPath);
+    QObject::connect(Form1, &TForm1::programClosed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    FormRegulamento = new TFormRegulamento;
+    FormTimes = new TFormTimes;
+    FormHistoria = new TFormHistoria;
+    FormTabela = new TFormTabela;
+    FormBolao = new TFormBolao;
+    FormAposta = new TFormAposta;
+    FormRank = new TFormRank;
+    FormClassifica = new TFormClassifica;
+    FormRegras = new TFormRegras;
+}
+
+void destroyScreens()
+{
+    // Reverse order of creation; the main form last, as it owns the data directory.
+    delete FormRegras;
+    FormRegras = nullptr;
+    delete FormClassifica;
+    FormClassifica = nullptr;
+    delete FormRank;
+    FormRank = nullptr;
+    delete FormAposta;
+    FormAposta = nullptr;
+    delete FormBolao;
+    FormBolao = nullptr;
+    delete FormTabela;
+    FormTabela = nullptr;
+    delete FormHistoria;
+    FormHistoria = nullptr;
+    delete FormTimes;
+    FormTimes = nullptr;
+    delete FormRegulamento;
+    FormRegulamento = nullptr;
+    delete Form1;
+    Form1 = nullptr;
+}
+
+void installTranslations(QApplication &app)
+{
+    for (const QString &name : {QStringLiteral("qtbase_pt_BR"), QStringLiteral("qt_pt_BR")}) {
+        auto *translator = new QTranslator(&app);
+        if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}

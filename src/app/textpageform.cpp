@@ -1,0 +1,50 @@
+#include "textpageform.h"
+
+#include "datadirs.h"
+#include "guard.h"
+#include "hover.h"
+#include "textfile.h"
+
+TextPageForm::TextPageForm(const Layout &layout, QWidget *parent)
+    : ScreenForm(layout.caption, parent), m_layout(layout)
+{
+    m_panel = new Panel(this, {0, 0, PanelWidth, PanelHeight});
+    m_background = layout.backgroundIsButton ? new TFocusImage(m_panel) : new PictureBox(m_panel);
+    m_background->setGeometry(layout.backgroundBounds);
+    m_exit = new TFocusImage(m_panel, {480, 387, 145, 56});
+    m_html = new HtmlView(m_panel);
+    m_html->setGeometry(0, 120, 640, 269);
+    m_html->setDefaultFontFace(QStringLiteral("Times New Roman"));
+    m_html->setFixedFontFace(QStringLiteral("Courier New"));
+    m_html->setDefaultBackground(Qt::white);
+    m_html->setBorder(HtmlView::Border::WhenFocused);
+    m_html->setScrollBarsVisible(true);
+    m_html->setSelectable(true);
+    addCentredPanel(m_panel);
+
+    bindPictureSwap(m_exit);
+    bindClick(m_exit, this, [this] { exitClick(); });
+    registerPlace(layout.place, this, m_panel);
+}
+
+void TextPageForm::FormCreate()
+{
+    m_background->loadPictureIfExists(DataDir(), QStringLiteral("classifica.bmp"));
+    m_html->setPictureDir(DataDir());
+    // The page is read as HTML whatever its name ends in.
+    const QByteArray page = TextFile::readBytes(TextFile::resolve(DataDir(), m_layout.pageFile));
+    m_html->loadDocument(page);
+    maximise();
+}
+
+void TextPageForm::exitClick()
+{
+    goTo(this, m_layout.returnsTo);
+}
+
+void TextPageForm::FormClose()
+{
+    // Closed by the window system: return as the exit button would, so that a screen of the
+    // program stays on view.
+    goTo(this, m_layout.returnsTo);
+}

@@ -1,0 +1,45 @@
+// A screen that shows one page file of the data directory as HTML over the common frame, with an
+// exit button back to where it was opened from. The regulation, history and pool rules screens.
+#pragma once
+
+#include "focusimage.h"
+#include "htmlview.h"
+#include "navigation.h"
+#include "screenform.h"
+
+class TextPageForm : public ScreenForm
+{
+    Q_OBJECT
+
+public:
+    struct Layout
+    {
+        QString caption;
+        QString pageFile;
+        QRect backgroundBounds;
+        Place place;     // the place this screen is
+        Place returnsTo; // where its exit button leads
+        bool backgroundIsButton = false;
+    };
+
+    explicit TextPageForm(const Layout &layout, QWidget *parent = nullptr);
+
+    Panel *panel() const { return m_panel; }
+    PictureBox *background() const { return m_background; }
+    TFocusImage *exitButton() const { return m_exit; }
+    HtmlView *html() const { return m_html; }
+
+    void exitClick();
+
+protected:
+    // Loads the background and the page, then fills the screen.
+    void FormCreate();
+    void FormClose() override;
+
+private:
+    Layout m_layout;
+    Panel *m_panel;
+    PictureBox *m_background;
+    TFocusImage *m_exit;
+    HtmlView *m_html;
+};

@@ -1,0 +1,43 @@
+#include "textpages.h"
+
+#include "guard.h"
+
+TFormRegulamento *FormRegulamento = nullptr;
+TFormHistoria *FormHistoria = nullptr;
+TFormRegras *FormRegras = nullptr;
+
+TFormRegulamento::TFormRegulamento(QWidget *parent)
+    : TextPageForm({QStringLiteral("Regulamento"), QStringLiteral("regula.txt"), {0, 0, 640, 480},
+                    Place::Regulation, Place::ChampionshipMenu},
+                   parent),
+      PanelRegulamento(panel()), ImRegulamento(background()), fiSairRegulamento(exitButton()),
+      htmlRegulamento(html())
+{
+    guarded(this, [this] { FormCreate(); });
+}
+
+TFormHistoria::TFormHistoria(QWidget *parent)
+    : TextPageForm({QStringLiteral("FormHistoria"), QStringLiteral("historia.htm"),
+                    {-1, -1, 692, 480}, Place::History, Place::ChampionshipMenu},
+                   parent),
+      PanelHistoria(panel()), ImHistoria(background()), imHistoriaSair(exitButton()),
+      htmlHistoria(html())
+{
+    guarded(this, [this] { FormCreate(); });
+}
+
+void TFormHistoria::FormShow()
+{
+    // The history may be edited while the program runs; each showing reads it again.
+    FormCreate();
+}
+
+TFormRegras::TFormRegras(QWidget *parent)
+    : TextPageForm({QStringLiteral("FormRegras"), QStringLiteral("regra.txt"), {0, 0, 641, 481},
+                    Place::PoolRules, Place::PoolHub, true},
+                   parent),
+      PanelRegras(panel()), ImRegras(static_cast<TFocusImage *>(background())), fiSairRegras(exitButton()),
+      htmlRegras(html())
+{
+    guarded(this, [this] { FormCreate(); });
+}

@@ -1,0 +1,23 @@
+#include "guard.h"
+
+#include "messages.h"
+#include "velurinoerror.h"
+
+#include <QString>
+
+#include <new>
+
+bool guarded(QWidget *owner, const std::function<void()> &handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const VelurinoError &e) {
+        errorBox(owner, e.message());
+    } catch (const std::bad_alloc &) {
+        errorBox(owner, QStringLiteral("Memória insuficiente para concluir a operação."));
+    } catch (const std::exception &e) {
+        errorBox(owner, QStringLiteral("Erro inesperado: %1").arg(QString::fromLocal8Bit(e.what())));
+    }
+    return false;
+}

@@ -1,0 +1,19 @@
+// The one failure type of the program. Rules throw it with a message the user can act on (what
+// failed, which file, which line); the handler guard turns it into the standard error box.
+#pragma once
+
+#include <QString>
+#include <exception>
+
+class VelurinoError : public std::exception
+{
+public:
+    explicit VelurinoError(QString message);
+
+    const QString &message() const { return m_message; }
+    const char *what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_message;
+    QByteArray m_utf8;
+};

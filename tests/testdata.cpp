@@ -1,0 +1,89 @@
+#include "testdata.h"
+
+#include "messages.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+struct PictureFile
+{
+    const char *name;
+    int width;
+    int height;
+};
+
+constexpr PictureFile Pictures[] = {
+    {"inicio.bmp", 640, 480},     {"inicioon.bmp", 640, 480},   {"abertura.bmp", 640, 480},
+    {"fundoon.bmp", 640, 480},    {"classifica.bmp", 640, 480}, {"classifica1.bmp", 640, 480},
+    {"classificaon.bmp", 145, 56}, {"classificaoff.bmp", 145, 56}, {"tabela.bmp", 640, 480},
+    {"tabelaon.bmp", 640, 480},   {"times.bmp", 640, 480},      {"timeson.bmp", 640, 480},
+    {"apost.bmp", 640, 480},      {"aposton.bmp", 640, 480},    {"ranking.bmp", 640, 480},
+    {"rankingon.bmp", 640, 480},  {"rodada.bmp", 640, 480},     {"bolao.bmp", 640, 480},
+    {"bolaoon.bmp", 640, 480},    {"user.bmp", 365, 294},       {"useron.bmp", 365, 294},
+    {"apostar.bmp", 365, 294},    {"apostaron.bmp", 365, 294},  {"rank.bmp", 151, 110},
+    {"rankon.bmp", 151, 110},
+};
+
+} // namespace
+
+QColor TestSeason::colourOf(const QString &name)
+{
+    const QByteArray hash = QCryptographicHash::hash(name.toUtf8(), QCryptographicHash::Md5);
+    return QColor(quint8(hash[0]), quint8(hash[1]), quint8(hash[2]));
+}
+
+TestSeason::TestSeason()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("dados/player"));
+    for (const PictureFile &picture : Pictures) {
+        QImage image(picture.width, picture.height, QImage::Format_RGB32);
+        image.fill(colourOf(QLatin1String(picture.name)));
+        image.save(path(QLatin1String(picture.name)), "BMP");
+    }
+    writeText(QStringLiteral("regula.txt"), "<h1>Regulamento</h1>\r\n<p>Vale   a\r\nregra.</p>\r\n");
+    writeText(QStringLiteral("historia.htm"), "<p>Hist\xf3ria</p>\r\n");
+    writeText(QStringLiteral("regra.txt"), "<p>Regras do bol\xe3o</p>\r\n");
+}
+
+QString TestSeason::programPath() const
+{
+    return m_dir.filePath(QStringLiteral("velurino"));
+}
+
+QString TestSeason::dataDir() const
+{
+    return m_dir.filePath(QStringLiteral("dados")) + QLatin1Char('/');
+}
+
+QString TestSeason::path(const QString &name) const
+{
+    return dataDir() + name;
+}
+
+void TestSeason::writeText(const QString &name, const QByteArray &bytes) const
+{
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+void TestSeason::remove(const QString &name) const
+{
+    QFile::remove(path(name));
+}
+
+MessageRecorder::MessageRecorder(bool answer) : answer(answer)
+{
+    Messages::setHandler([this](const MessageCall &call) {
+        calls.append({call.kind, call.caption, call.text});
+        return this->answer;
+    });
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    Messages::setHandler({});
+}
