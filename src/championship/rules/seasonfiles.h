@@ -1,0 +1,59 @@
+// The championship files as the screens read them: the stored-rounds count and fixture
+// ("Rodada.txt"), the result blocks ("Resultado.txt") and the round pages ("tabela1.htm"). Owns
+// their names, markers and lookups; the operations that change them live elsewhere.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace Season {
+
+constexpr int Rounds = 42;
+constexpr int MatchesPerRound = 11;
+constexpr int Teams = 22;
+// A result block or prediction section: the marker, 22 goal lines and the end marker.
+constexpr int BlockLines = 2 * MatchesPerRound + 2;
+
+extern const QString RoundFile;   // "Rodada.txt"
+extern const QString ResultFile;  // "Resultado.txt"
+extern const QString TeamFile;    // "Times.txt"
+extern const QString PageFile;    // "tabela1.htm"
+extern const QString NameFile;    // "Nomes.txt"
+extern const QString NotPlayed;   // "NO", the goal line of a box left empty
+
+// "[n]" and "[/n]".
+QString roundMarker(int round);
+QString roundEndMarker(int round);
+// "n" + "ª Rodada", the entry of every round list.
+QString roundLabel(int round);
+
+// A decimal integer read from a file; throws naming the file and line when it is not one.
+int toInteger(const QString &text, const QString &file, int line);
+
+// Line 0 of "Rodada.txt".
+int storedRounds(const QStringList &roundFile);
+int readStoredRounds(const QString &dataDir);
+
+struct Match
+{
+    QString home;
+    QString away;
+};
+using Fixture = std::array<Match, MatchesPerRound>;
+
+// The 11 matches of `round`; throws when the file has no section for it or the section is cut.
+Fixture fixtureOf(const QStringList &roundFile, int round);
+
+// The first line of the round's result block, or TextFile::NotFound.
+int findResultBlock(const QStringList &resultFile, int round);
+// The 22 goal lines of a stored block (home of match 1, away of match 1, ...); throws when the
+// block is cut short.
+QStringList resultLines(const QStringList &resultFile, int block);
+
+// The round page: header lines (up to the first "[=") followed by the round's body lines.
+QString roundPage(const QStringList &pageFile, int round);
+QString readRoundPage(const QString &dataDir, int round);
+
+} // namespace Season
