@@ -22,18 +22,24 @@ namespace palette {
 inline const QColor kGold{0xe9, 0xc4, 0x6a};
 inline const QColor kCream{0xfb, 0xf4, 0xdc};
 inline const QColor kDeepGreen{0x0b, 0x3a, 0x1e};
-}  // namespace palette
+} // namespace palette
 
-enum class ButtonState { Plain, Lit };
+enum class ButtonState
+{
+    Plain,
+    Lit
+};
 
 // A picture button: its hot-spot rectangle in picture pixels, the label, an optional emblem
-// drawn into a square, and room kept free at the left of the label (the start panel's exit
-// button shows the red card there while hovered).
-struct Button {
+// drawn into a square, room kept free at the left of the label (the start panel's exit button
+// shows the red card there while hovered), and the label's size.
+struct Button
+{
     QRect rect;
     QString label;
     std::function<void(QPainter &, const QRectF &)> emblem = {};
     int reserveLeft = 0;
+    int pixelSize = 0; // 0: sized to the plaque; a set size keeps a family of buttons alike
 };
 
 QFont font(const QString &family, int pixelSize, bool bold = true, bool italic = false);
@@ -50,8 +56,7 @@ void drawCaption(QPainter &p, const QRect &box, const QString &text, int pixelSi
                  const QColor &colour = palette::kCream);
 void drawHeading(QPainter &p, const QRect &box, const QString &title, const QString &tagline);
 // A dark card with a gold caption and one line per entry, for legends beside grids.
-void drawLegend(QPainter &p, const QRect &box, const QString &caption,
-                const QList<QString> &lines);
+void drawLegend(QPainter &p, const QRect &box, const QString &caption, const QList<QString> &lines);
 
 void drawPlaque(QPainter &p, const Button &button, ButtonState state);
 
@@ -68,4 +73,4 @@ void drawBall(QPainter &p, const QRectF &square);
 // Luminance in 0..1, to choose a legible text colour over a club colour.
 double luminance(const QColor &c);
 
-}  // namespace pictures
+} // namespace pictures
