@@ -52,7 +52,7 @@ private:
 
 void TestFrame::init()
 {
-    m_season = new TestSeason;
+    m_season = new TestSeason(true);
     m_messages = new MessageRecorder(false);
 }
 
@@ -131,12 +131,15 @@ void TestFrame::hoverLightsExactlyTheButton()
 {
     QFETCH(QString, button);
     start();
-    const QMap<QString, TFocusImage *> buttons{
-        {"fiVelurino", Form1->fiVelurino},     {"fiBolao", Form1->fiBolao},
-        {"fiOut", Form1->fiOut},               {"fiTabela", Form1->fiTabela},
-        {"fiClassifica", Form1->fiClassifica}, {"fiTimes", Form1->fiTimes},
-        {"fiRegulamento", Form1->fiRegulamento}, {"fiHistoria", Form1->fiHistoria},
-        {"FocusImage1", Form1->FocusImage1}};
+    const QMap<QString, TFocusImage *> buttons{{"fiVelurino", Form1->fiVelurino},
+                                               {"fiBolao", Form1->fiBolao},
+                                               {"fiOut", Form1->fiOut},
+                                               {"fiTabela", Form1->fiTabela},
+                                               {"fiClassifica", Form1->fiClassifica},
+                                               {"fiTimes", Form1->fiTimes},
+                                               {"fiRegulamento", Form1->fiRegulamento},
+                                               {"fiHistoria", Form1->fiHistoria},
+                                               {"FocusImage1", Form1->FocusImage1}};
     TFocusImage *fi = buttons.value(button);
     const bool onStart = fi->parentWidget() == Form1->PanelInicio;
     if (!onStart)
@@ -217,12 +220,18 @@ void TestFrame::navigationShowsTargetBeforeHiding_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("target");
-    QTest::newRow("regulation") << "fiRegulamento" << "Regulamento";
-    QTest::newRow("history") << "fiHistoria" << "FormHistoria";
-    QTest::newRow("round table") << "fiTabela" << "FormTabela";
-    QTest::newRow("standings") << "fiClassifica" << "FormClassifica";
-    QTest::newRow("teams") << "fiTimes" << "FormTimes";
-    QTest::newRow("pool hub") << "fiBolao" << "FormBolao";
+    QTest::newRow("regulation") << "fiRegulamento"
+                                << "Regulamento";
+    QTest::newRow("history") << "fiHistoria"
+                             << "FormHistoria";
+    QTest::newRow("round table") << "fiTabela"
+                                 << "FormTabela";
+    QTest::newRow("standings") << "fiClassifica"
+                               << "FormClassifica";
+    QTest::newRow("teams") << "fiTimes"
+                           << "FormTimes";
+    QTest::newRow("pool hub") << "fiBolao"
+                              << "FormBolao";
 }
 
 void TestFrame::navigationShowsTargetBeforeHiding()
@@ -230,10 +239,12 @@ void TestFrame::navigationShowsTargetBeforeHiding()
     QFETCH(QString, button);
     QFETCH(QString, target);
     start();
-    const QMap<QString, TFocusImage *> buttons{
-        {"fiRegulamento", Form1->fiRegulamento}, {"fiHistoria", Form1->fiHistoria},
-        {"fiTabela", Form1->fiTabela},           {"fiClassifica", Form1->fiClassifica},
-        {"fiTimes", Form1->fiTimes},             {"fiBolao", Form1->fiBolao}};
+    const QMap<QString, TFocusImage *> buttons{{"fiRegulamento", Form1->fiRegulamento},
+                                               {"fiHistoria", Form1->fiHistoria},
+                                               {"fiTabela", Form1->fiTabela},
+                                               {"fiClassifica", Form1->fiClassifica},
+                                               {"fiTimes", Form1->fiTimes},
+                                               {"fiBolao", Form1->fiBolao}};
     if (button != "fiBolao")
         Form1->fiVelurinoClick();
     WindowLog log;
@@ -288,7 +299,8 @@ void TestFrame::textPageTxtIsShownAsHtml()
     QCOMPARE(page->toPlainText().simplified(), QStringLiteral("Regulamento Vale a regra."));
     QVERIFY(page->firstBlock().charFormat().fontWeight() > QFont::Normal ||
             page->firstBlock().blockFormat().headingLevel() == 1);
-    QCOMPARE(FormRegras->htmlRegras->document()->toPlainText().trimmed(), QStringLiteral("Regras do bolão"));
+    QCOMPARE(FormRegras->htmlRegras->document()->toPlainText().trimmed(),
+             QStringLiteral("Regras do bolão"));
     QCOMPARE(FormRegulamento->htmlRegulamento->geometry(), QRect(0, 120, 640, 269));
     QCOMPARE(FormRegulamento->ImRegulamento->picture().pixelColor(0, 0),
              TestSeason::colourOf("classifica.bmp"));
@@ -301,7 +313,8 @@ void TestFrame::historyIsReadAtEveryShowingRegulationOnce()
     m_season->writeText("regula.txt", "<p>Novo regulamento</p>");
     Form1->fiVelurinoClick();
     Form1->fiHistoriaClick();
-    QCOMPARE(FormHistoria->htmlHistoria->document()->toPlainText(), QStringLiteral("Nova história"));
+    QCOMPARE(FormHistoria->htmlHistoria->document()->toPlainText(),
+             QStringLiteral("Nova história"));
     FormHistoria->exitClick();
     Form1->fiRegulamentoClick();
     QCOMPARE(FormRegulamento->htmlRegulamento->document()->toPlainText().simplified(),
@@ -342,7 +355,7 @@ void TestFrame::pageExitAndCloseReturn()
     QFETCH(bool, byClose);
     start();
     Form1->fiVelurinoClick();
-    TextPageForm *form = page == 0 ? static_cast<TextPageForm *>(FormRegulamento)
+    TextPageForm *form = page == 0   ? static_cast<TextPageForm *>(FormRegulamento)
                          : page == 1 ? static_cast<TextPageForm *>(FormHistoria)
                                      : static_cast<TextPageForm *>(FormRegras);
     goTo(Form1, page == 0 ? Place::Regulation : page == 1 ? Place::History : Place::PoolRules);

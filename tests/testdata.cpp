@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 namespace {
@@ -16,14 +17,14 @@ struct PictureFile
 };
 
 constexpr PictureFile Pictures[] = {
-    {"inicio.bmp", 640, 480},     {"inicioon.bmp", 640, 480},   {"abertura.bmp", 640, 480},
-    {"fundoon.bmp", 640, 480},    {"classifica.bmp", 640, 480}, {"classifica1.bmp", 640, 480},
+    {"inicio.bmp", 640, 480},      {"inicioon.bmp", 640, 480},     {"abertura.bmp", 640, 480},
+    {"fundoon.bmp", 640, 480},     {"classifica.bmp", 640, 480},   {"classifica1.bmp", 640, 480},
     {"classificaon.bmp", 145, 56}, {"classificaoff.bmp", 145, 56}, {"tabela.bmp", 640, 480},
-    {"tabelaon.bmp", 640, 480},   {"times.bmp", 640, 480},      {"timeson.bmp", 640, 480},
-    {"apost.bmp", 640, 480},      {"aposton.bmp", 640, 480},    {"ranking.bmp", 640, 480},
-    {"rankingon.bmp", 640, 480},  {"rodada.bmp", 640, 480},     {"bolao.bmp", 640, 480},
-    {"bolaoon.bmp", 640, 480},    {"user.bmp", 365, 294},       {"useron.bmp", 365, 294},
-    {"apostar.bmp", 365, 294},    {"apostaron.bmp", 365, 294},  {"rank.bmp", 151, 110},
+    {"tabelaon.bmp", 640, 480},    {"times.bmp", 640, 480},        {"timeson.bmp", 640, 480},
+    {"apost.bmp", 640, 480},       {"aposton.bmp", 640, 480},      {"ranking.bmp", 640, 480},
+    {"rankingon.bmp", 640, 480},   {"rodada.bmp", 640, 480},       {"bolao.bmp", 640, 480},
+    {"bolaoon.bmp", 640, 480},     {"user.bmp", 365, 294},         {"useron.bmp", 365, 294},
+    {"apostar.bmp", 365, 294},     {"apostaron.bmp", 365, 294},    {"rank.bmp", 151, 110},
     {"rankon.bmp", 151, 110},
 };
 
@@ -35,15 +36,24 @@ QColor TestSeason::colourOf(const QString &name)
     return QColor(quint8(hash[0]), quint8(hash[1]), quint8(hash[2]));
 }
 
-TestSeason::TestSeason()
+TestSeason::TestSeason(bool deliveredSeason)
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("dados/player"));
+    if (deliveredSeason) {
+        const QString from = QStringLiteral(VELURINO_DELIVERED_DIR);
+        QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString source = it.next();
+            QFile::copy(source, path(QDir(from).relativeFilePath(source)));
+        }
+    }
     for (const PictureFile &picture : Pictures) {
         QImage image(picture.width, picture.height, QImage::Format_RGB32);
         image.fill(colourOf(QLatin1String(picture.name)));
         image.save(path(QLatin1String(picture.name)), "BMP");
     }
-    writeText(QStringLiteral("regula.txt"), "<h1>Regulamento</h1>\r\n<p>Vale   a\r\nregra.</p>\r\n");
+    writeText(QStringLiteral("regula.txt"),
+              "<h1>Regulamento</h1>\r\n<p>Vale   a\r\nregra.</p>\r\n");
     writeText(QStringLiteral("historia.htm"), "<p>Hist\xf3ria</p>\r\n");
     writeText(QStringLiteral("regra.txt"), "<p>Regras do bol\xe3o</p>\r\n");
 }

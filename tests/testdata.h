@@ -10,7 +10,9 @@
 class TestSeason
 {
 public:
-    TestSeason();
+    // With `deliveredSeason`, the delivered season's text files are copied in first, so that the
+    // whole program starts on them as it does for the user.
+    explicit TestSeason(bool deliveredSeason = false);
 
     // The path a program file in this directory would have; the data directory is beside it.
     QString programPath() const;

@@ -7,8 +7,11 @@ TFormHistoria *FormHistoria = nullptr;
 TFormRegras *FormRegras = nullptr;
 
 TFormRegulamento::TFormRegulamento(QWidget *parent)
-    : TextPageForm({QStringLiteral("Regulamento"), QStringLiteral("regula.txt"), {0, 0, 640, 480},
-                    Place::Regulation, Place::ChampionshipMenu},
+    : TextPageForm({QStringLiteral("Regulamento"),
+                    QStringLiteral("regula.txt"),
+                    {0, 0, 640, 480},
+                    Place::Regulation,
+                    Place::ChampionshipMenu},
                    parent),
       PanelRegulamento(panel()), ImRegulamento(background()), fiSairRegulamento(exitButton()),
       htmlRegulamento(html())
@@ -17,8 +20,11 @@ TFormRegulamento::TFormRegulamento(QWidget *parent)
 }
 
 TFormHistoria::TFormHistoria(QWidget *parent)
-    : TextPageForm({QStringLiteral("FormHistoria"), QStringLiteral("historia.htm"),
-                    {-1, -1, 692, 480}, Place::History, Place::ChampionshipMenu},
+    : TextPageForm({QStringLiteral("FormHistoria"),
+                    QStringLiteral("historia.htm"),
+                    {-1, -1, 692, 480},
+                    Place::History,
+                    Place::ChampionshipMenu},
                    parent),
       PanelHistoria(panel()), ImHistoria(background()), imHistoriaSair(exitButton()),
       htmlHistoria(html())
@@ -33,11 +39,15 @@ void TFormHistoria::FormShow()
 }
 
 TFormRegras::TFormRegras(QWidget *parent)
-    : TextPageForm({QStringLiteral("FormRegras"), QStringLiteral("regra.txt"), {0, 0, 641, 481},
-                    Place::PoolRules, Place::PoolHub, true},
+    : TextPageForm({QStringLiteral("FormRegras"),
+                    QStringLiteral("regra.txt"),
+                    {0, 0, 641, 481},
+                    Place::PoolRules,
+                    Place::PoolHub,
+                    true},
                    parent),
-      PanelRegras(panel()), ImRegras(static_cast<TFocusImage *>(background())), fiSairRegras(exitButton()),
-      htmlRegras(html())
+      PanelRegras(panel()), ImRegras(static_cast<TFocusImage *>(background())),
+      fiSairRegras(exitButton()), htmlRegras(html())
 {
     guarded(this, [this] { FormCreate(); });
 }

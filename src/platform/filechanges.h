@@ -9,7 +9,11 @@
 
 struct FileChange
 {
-    enum Kind { Replace, Remove };
+    enum Kind
+    {
+        Replace,
+        Remove
+    };
 
     Kind kind = Replace;
     QString path;

@@ -17,7 +17,8 @@ bool guarded(QWidget *owner, const std::function<void()> &handler)
     } catch (const std::bad_alloc &) {
         errorBox(owner, QStringLiteral("Memória insuficiente para concluir a operação."));
     } catch (const std::exception &e) {
-        errorBox(owner, QStringLiteral("Erro inesperado: %1").arg(QString::fromLocal8Bit(e.what())));
+        errorBox(owner,
+                 QStringLiteral("Erro inesperado: %1").arg(QString::fromLocal8Bit(e.what())));
     }
     return false;
 }

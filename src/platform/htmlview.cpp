@@ -104,7 +104,8 @@ void HtmlView::updateBorderColour()
     // A border shown only with the focus keeps its line (in the background colour) when unfocused,
     // so the page does not move by a pixel each time the focus comes and goes.
     QPalette pal = palette();
-    const bool drawn = m_border == Border::Single || (m_border == Border::WhenFocused && hasFocus());
+    const bool drawn =
+        m_border == Border::Single || (m_border == Border::WhenFocused && hasFocus());
     pal.setColor(QPalette::WindowText, drawn ? QColor(Qt::black) : pal.color(QPalette::Base));
     setPalette(pal);
 }
@@ -118,8 +119,9 @@ void HtmlView::setScrollBarsVisible(bool visible)
 
 void HtmlView::setSelectable(bool selectable)
 {
-    setTextInteractionFlags(selectable ? Qt::TextBrowserInteraction
-                                       : Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    setTextInteractionFlags(selectable
+                                ? Qt::TextBrowserInteraction
+                                : Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
 }
 
 void HtmlView::setPictureDir(const QString &dir)

@@ -11,7 +11,12 @@ class HtmlView : public QTextBrowser
     Q_OBJECT
 
 public:
-    enum class Border { None, Single, WhenFocused };
+    enum class Border
+    {
+        None,
+        Single,
+        WhenFocused
+    };
 
     explicit HtmlView(QWidget *parent = nullptr);
 

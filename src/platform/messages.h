@@ -14,7 +14,13 @@ extern const QString AppTitle;
 
 struct MessageCall
 {
-    enum Kind { Inform, Confirm, Stop, Error };
+    enum Kind
+    {
+        Inform,
+        Confirm,
+        Stop,
+        Error
+    };
     Kind kind;
     QString caption;
     QString text;

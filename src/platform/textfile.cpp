@@ -46,8 +46,8 @@ QByteArray encode(const QString &text)
     QStringEncoder encoder(CodePage);
     QByteArray bytes = encoder.encode(text);
     if (encoder.hasError() || decode(bytes) != text)
-        throw VelurinoError(
-            QStringLiteral("O texto contém caracteres que não podem ser gravados em Windows-1252."));
+        throw VelurinoError(QStringLiteral(
+            "O texto contém caracteres que não podem ser gravados em Windows-1252."));
     return bytes;
 }
 
@@ -99,8 +99,8 @@ QString resolve(const QString &dir, const QString &name)
     const QString exact = QDir(dir).filePath(name);
     if (QFileInfo::exists(exact))
         return exact;
-    const QStringList entries = QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                    QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     QString match;
     for (const QString &entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) != 0)

@@ -2,5 +2,4 @@
 
 VelurinoError::VelurinoError(QString message)
     : m_message(std::move(message)), m_utf8(m_message.toUtf8())
-{
-}
+{}

@@ -2,18 +2,92 @@
 
 #include "datadirs.h"
 #include "guard.h"
+#include "messages.h"
 #include "navigation.h"
-#include "simplescreen.h"
+#include "poolfiles.h"
+#include "rank.h"
 
 TFormBolao *FormBolao = nullptr;
 
+namespace {
+
+QWidget *makePopup(QWidget *parent, const QRect &bounds)
+{
+    auto *panel = new QWidget(parent);
+    panel->setGeometry(bounds);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+} // namespace
+
 TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao"), parent)
 {
-    const SimpleScreenParts parts = makeScreenPanel(this, {0, 0, PanelWidth, PanelHeight});
-    PanelBolao = parts.panel;
-    ImBolao = parts.background;
+    PanelBolao = new Panel(this, {48, 16, PanelWidth, PanelHeight});
+    addCentredPanel(PanelBolao);
+    ImBolao = new TFocusImage(PanelBolao, {0, 0, PanelWidth, PanelHeight});
+    fiUsers = new TFocusImage(PanelBolao, {24, 178, 246, 52}, QStringLiteral("Users"));
+    fiAposta = new TFocusImage(PanelBolao, {24, 239, 246, 52});
+    fiRank = new TFocusImage(PanelBolao, {25, 299, 246, 52});
+    fiRegras = new TFocusImage(PanelBolao, {27, 357, 246, 53});
     fiSair = new TFocusImage(PanelBolao, {472, 384, 142, 53});
+
+    PanelUsers = makePopup(PanelBolao, {274, 157, 365, 220});
+    ImUsers = new PictureBox(PanelUsers);
+    ImUsers->setGeometry(0, 0, 365, 294);
+    BtAposta = new TFocusImage(PanelUsers, {121, 14, 81, 30});
+    BtOK = new TFocusImage(PanelUsers, {168, 56, 73, 33});
+    BtRemove = new TFocusImage(PanelUsers, {248, 56, 81, 33});
+    LbUsers = new QListWidget(PanelUsers);
+    LbUsers->setGeometry(8, 16, 113, 201);
+    LbUsers->setSelectionMode(QAbstractItemView::SingleSelection);
+    LbUsers->setUniformItemSizes(true);
+    LbUsers->setStyleSheet(QStringLiteral("QListWidget { font-size: 11px; }"
+                                          "QListWidget::item { height: 13px; padding: 0px; }"));
+    Nome = new QLineEdit(PanelUsers);
+    Nome->setGeometry(168, 32, 129, 21);
+    htmlDados = new HtmlView(PanelUsers);
+    htmlDados->setGeometry(253, 124, 24, 75);
+    htmlDados->setDefaultBackground(Qt::white);
+    htmlDados->setDefaultFontFace(QStringLiteral("Times New Roman"), 10);
+    htmlDados->setFixedFontFace(QStringLiteral("Courier New"));
+    htmlDados->setBorder(HtmlView::Border::None);
+    htmlDados->setScrollBarsVisible(false);
+    htmlDados->setSelectable(true);
+    setTabOrder(LbUsers, Nome);
+
+    PanelRanking = makePopup(PanelBolao, {265, 297, 151, 110});
+    imRanking = new PictureBox(PanelRanking);
+    imRanking->setGeometry(0, 0, 151, 110);
+    fiGeral = new TFocusImage(PanelRanking, {0, 2, 149, 52}, QStringLiteral("Geral"));
+    fiRodada = new TFocusImage(PanelRanking, {0, 53, 149, 52}, QStringLiteral("Rodada"));
+
+    bolaoHover.setBackground(ImBolao);
+    rankHover.setBackground(imRanking);
+    userHover.setBackground(ImUsers);
+    apostarHover.setBackground(ImUsers);
+    for (TFocusImage *button : {fiUsers, fiAposta, fiRank, fiRegras, fiSair})
+        bolaoHover.bind(button);
+    for (TFocusImage *button : {fiGeral, fiRodada})
+        rankHover.bind(button);
+    for (TFocusImage *button : {BtOK, BtRemove})
+        userHover.bind(button);
+    apostarHover.bind(BtAposta);
+
+    bindClick(fiUsers, this, [this] { fiUsersClick(fiUsers); });
+    bindClick(fiAposta, this, [this] { fiUsersClick(fiAposta); });
+    bindClick(BtOK, this, [this] { BtOKClick(); });
+    bindClick(BtRemove, this, [this] { BtRemoveClick(); });
+    bindClick(BtAposta, this, [this] { BtApostaClick(); });
+    bindClick(fiRank, this, [this] { fiRankClick(); });
+    bindClick(ImBolao, this, [this] { ImBolaoClick(); });
+    bindClick(fiGeral, this, [this] { fiGeralClick(); });
+    bindClick(fiRodada, this, [this] { fiRodadaClick(); });
+    bindClick(fiRegras, this, [this] { fiRegrasClick(); });
     bindClick(fiSair, this, [this] { fiSairClick(); });
+    connect(LbUsers, &QListWidget::itemClicked, this,
+            [this] { guarded(this, [this] { LbUsersClick(); }); });
+
     registerPlace(Place::PoolHub, this, PanelBolao);
     guarded(this, [this] { FormCreate(); });
 }
@@ -21,7 +95,137 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
 void TFormBolao::FormCreate()
 {
     ImBolao->loadPictureIfExists(DataDir(), QStringLiteral("bolao.bmp"));
+    imRanking->loadPictureIfExists(DataDir(), QStringLiteral("rank.bmp"));
+    PanelUsers->hide();
+    PanelRanking->hide();
+    LbUsers->setSelectionMode(QAbstractItemView::SingleSelection);
     maximise();
+    bolaoHover.load(QStringLiteral("bolaoon.bmp"), QStringLiteral("bolao.bmp"));
+    rankHover.load(QStringLiteral("rankon.bmp"), QStringLiteral("rank.bmp"));
+    userHover.load(QStringLiteral("useron.bmp"), QStringLiteral("user.bmp"));
+    apostarHover.load(QStringLiteral("apostaron.bmp"), QStringLiteral("apostar.bmp"));
+}
+
+void TFormBolao::FormClose()
+{
+    goTo(this, Place::ChampionshipMenu);
+}
+
+void TFormBolao::fiUsersClick(TFocusImage *sender)
+{
+    BtOK->hide();
+    BtRemove->hide();
+    BtAposta->hide();
+    PanelRanking->hide();
+    LbUsers->clear();
+    Nome->clear();
+
+    const QStringList list = Pool::readList(PoolDir());
+    if (!list.isEmpty())
+        showCounters(list.first());
+    LbUsers->addItems(list);
+    LbUsers->setCurrentRow(-1);
+    LbUsers->clearSelection();
+
+    if (sender && sender->Hint == QLatin1String("Users")) {
+        BtOK->show();
+        BtRemove->show();
+        Nome->show();
+        ImUsers->loadPictureIfExists(DataDir(), QStringLiteral("user.bmp"));
+    } else {
+        BtAposta->show();
+        PanelRanking->hide();
+        Nome->hide();
+        ImUsers->loadPictureIfExists(DataDir(), QStringLiteral("apostar.bmp"));
+    }
+    PanelUsers->show();
+    PanelUsers->raise();
+}
+
+void TFormBolao::BtOKClick()
+{
+    const QString name = Nome->text();
+    const Pool::Registration result = Pool::registerParticipant(DataDir(), PoolDir(), name);
+    // The list box shows the name only once both files hold it.
+    if (result.registered)
+        LbUsers->addItem(name);
+    inform(this, result.message);
+    Nome->clear();
+}
+
+void TFormBolao::BtRemoveClick()
+{
+    const Pool::Removal result = Pool::removeParticipant(PoolDir(), Nome->text());
+    if (!result.found) {
+        inform(this, Pool::MsgSelectToRemove);
+        return;
+    }
+    for (int i = 0; i < LbUsers->count(); ++i)
+        if (LbUsers->item(i)->text().compare(result.removedName, Qt::CaseInsensitive) == 0) {
+            delete LbUsers->takeItem(i);
+            break;
+        }
+    if (result.fileDeleted)
+        inform(this, Pool::MsgRemoved);
+    Nome->clear();
+}
+
+void TFormBolao::LbUsersClick()
+{
+    QListWidgetItem *item = LbUsers->currentItem();
+    if (!item)
+        return;
+    Nome->setText(item->text());
+    showCounters(item->text());
+}
+
+void TFormBolao::showCounters(const QString &name)
+{
+    htmlDados->setPage(Pool::countersPage(Pool::readParticipant(PoolDir(), name), name));
+}
+
+void TFormBolao::BtApostaClick()
+{
+    if (LbUsers->count() >= 1) {
+        const QList<QListWidgetItem *> selected = LbUsers->selectedItems();
+        if (selected.isEmpty()) {
+            inform(this, QStringLiteral("Selecione um participante."));
+        } else {
+            CurrentUser = selected.first()->text();
+            goTo(this, Place::BetEntry);
+        }
+    }
+    Nome->clear();
+}
+
+void TFormBolao::fiRankClick()
+{
+    PanelRanking->show();
+    PanelRanking->raise();
+    PanelUsers->hide();
+}
+
+void TFormBolao::ImBolaoClick()
+{
+    PanelRanking->hide();
+    PanelUsers->hide();
+}
+
+void TFormBolao::fiGeralClick()
+{
+    goTo(this, Place::Ranking);
+    FormRank->showOverallMode();
+}
+
+void TFormBolao::fiRodadaClick()
+{
+    goTo(this, Place::Ranking);
+    FormRank->showRoundMode();
+}
+
+void TFormBolao::fiRegrasClick()
+{
+    goTo(this, Place::PoolRules);
 }
 
 void TFormBolao::fiSairClick()

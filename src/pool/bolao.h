@@ -1,8 +1,16 @@
-// pool/bolao2
+// The pool hub: registers and removes participants, shows a participant's counters, picks the
+// participant for bet entry, and opens the ranking (overall or per round) and the pool's rules.
+// Two pop-up panels lie over its picture: the participants panel (register or bet mode) and the
+// ranking sub-menu.
 #pragma once
 
 #include "focusimage.h"
+#include "hover.h"
+#include "htmlview.h"
 #include "screenform.h"
+
+#include <QLineEdit>
+#include <QListWidget>
 
 class TFormBolao : public ScreenForm
 {
@@ -12,10 +20,49 @@ public:
     explicit TFormBolao(QWidget *parent = nullptr);
 
     Panel *PanelBolao;
-    PictureBox *ImBolao;
+    TFocusImage *ImBolao; // the background; a click on it closes the pop-up panels
+    TFocusImage *fiUsers;
+    TFocusImage *fiAposta;
+    TFocusImage *fiRank;
+    TFocusImage *fiRegras;
     TFocusImage *fiSair;
 
+    QWidget *PanelUsers;
+    PictureBox *ImUsers;
+    TFocusImage *BtAposta;
+    TFocusImage *BtOK;
+    TFocusImage *BtRemove;
+    QListWidget *LbUsers;
+    QLineEdit *Nome;
+    HtmlView *htmlDados;
+
+    QWidget *PanelRanking;
+    PictureBox *imRanking;
+    TFocusImage *fiGeral;
+    TFocusImage *fiRodada;
+
+    RegionHover bolaoHover;   // "bolaoon.bmp" / "bolao.bmp" on ImBolao
+    RegionHover rankHover;    // "rankon.bmp" / "rank.bmp" on imRanking
+    RegionHover userHover;    // "useron.bmp" / "user.bmp" on ImUsers
+    RegionHover apostarHover; // "apostaron.bmp" / "apostar.bmp" on ImUsers
+
+    void fiUsersClick(TFocusImage *sender);
+    void BtOKClick();
+    void BtRemoveClick();
+    void LbUsersClick();
+    void BtApostaClick();
+    void fiRankClick();
+    void ImBolaoClick();
+    void fiGeralClick();
+    void fiRodadaClick();
+    void fiRegrasClick();
     void fiSairClick();
+
+    // Shows the four counters of `name` in htmlDados.
+    void showCounters(const QString &name);
+
+protected:
+    void FormClose() override;
 
 private:
     void FormCreate();

@@ -1,30 +1,179 @@
 #include "rank.h"
 
+#include "bolao.h"
 #include "datadirs.h"
 #include "guard.h"
 #include "navigation.h"
-#include "simplescreen.h"
+#include "poolfiles.h"
+#include "seasonfiles.h"
+#include "textfile.h"
+#include "velurinoerror.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
 
 TFormRank *FormRank = nullptr;
 
+namespace {
+
+const QStringList Headers{QStringLiteral("Pos."), QStringLiteral("Usuário"), QStringLiteral("PG"),
+                          QStringLiteral("AC"),   QStringLiteral("AR"),      QStringLiteral("AG")};
+constexpr int ColumnWidths[6] = {50, 137, 50, 50, 50, 50};
+constexpr int GridWidth = 397;
+
+QTableWidgetItem *cell(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    return item;
+}
+
+} // namespace
+
 TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), parent)
 {
-    const SimpleScreenParts parts = makeScreenPanel(this, {0, 0, PanelWidth, PanelHeight});
-    PanelRank = parts.panel;
-    ImRank = parts.background;
+    PanelRank = new Panel(this, {0, 0, PanelWidth, PanelHeight});
+    addCentredPanel(PanelRank);
+    ImRank = new PictureBox(PanelRank);
+    ImRank->setGeometry(0, 0, PanelWidth, PanelHeight);
+    BtAtualizaBolao = new TFocusImage(PanelRank, {16, 178, 257, 54});
     fiVolta = new TFocusImage(PanelRank, {472, 382, 145, 54});
+
+    SGGeral = new QTableWidget(0, 6, PanelRank);
+    SGGeral->setGeometry(16, GridTop, GridWidth, 169);
+    SGGeral->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SGGeral->setSelectionMode(QAbstractItemView::NoSelection);
+    SGGeral->setFocusPolicy(Qt::NoFocus);
+    SGGeral->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SGGeral->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    SGGeral->verticalHeader()->hide();
+    SGGeral->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    SGGeral->verticalHeader()->setDefaultSectionSize(RowHeight);
+    SGGeral->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    SGGeral->horizontalHeader()->setFixedHeight(RowHeight);
+    SGGeral->horizontalHeader()->setHighlightSections(false);
+    for (int col = 0; col < 6; ++col)
+        SGGeral->setColumnWidth(col, ColumnWidths[col]);
+
+    CbRank = new QComboBox(PanelRank);
+    CbRank->setGeometry(16, 200, 145, 21);
+    CbRank->setEditable(false);
+
+    hover.setBackground(ImRank);
+    hover.bind(BtAtualizaBolao);
+    hover.bind(fiVolta);
+    bindClick(BtAtualizaBolao, this, [this] { BtAtualizaBolaoClick(); });
     bindClick(fiVolta, this, [this] { fiVoltaClick(); });
+    connect(CbRank, &QComboBox::activated, this,
+            [this] { guarded(this, [this] { CbRankChange(); }); });
+
     registerPlace(Place::Ranking, this, PanelRank);
-    guarded(this, [this] { FormCreate(); });
+    // Prepared again at every showing, where a missing or damaged file is reported; at program
+    // start it would only stack error boxes over the start screen before the pool is even used.
+    try {
+        FormCreate();
+    } catch (const VelurinoError &) {
+        maximise();
+    }
 }
 
 void TFormRank::FormCreate()
 {
-    ImRank->loadPictureIfExists(DataDir(), QStringLiteral("ranking.bmp"));
+    hover.load(QStringLiteral("rankingon.bmp"), QStringLiteral("ranking.bmp"));
+    const QStringList list = Pool::readList(PoolDir());
+    const int n = list.size();
+
+    SGGeral->clearContents();
+    SGGeral->setRowCount(n);
+    SGGeral->setHorizontalHeaderLabels(Headers);
+    for (int r = 1; r <= n; ++r)
+        SGGeral->setItem(r - 1, 0, cell(QString::number(r) + QStringLiteral("º")));
+
+    CbRank->clear();
+    // The stored-rounds count must still be readable, as it was always read here.
+    Season::readStoredRounds(DataDir());
+    for (int round : Pool::roundsWithResults(DataDir()))
+        CbRank->addItem(Season::roundLabel(round), round);
+    CbRank->setCurrentIndex(-1);
+
+    m_designHeight = n * RowHeight + 38;
+    const bool scrolls = m_designHeight > GridMaxHeight;
+    const int scrollWidth = scrolls ? SGGeral->verticalScrollBar()->sizeHint().width() : 0;
+    SGGeral->setGeometry(16, GridTop, GridWidth + scrollWidth,
+                         std::min(m_designHeight, GridMaxHeight));
+
+    if (n >= 1)
+        fillRows(LoadStoredRanking(PoolDir()));
     maximise();
+}
+
+void TFormRank::FormShow()
+{
+    FormCreate();
+}
+
+void TFormRank::fillRows(const Ranking &rows)
+{
+    const int count = std::min<int>(rows.size(), SGGeral->rowCount());
+    for (int i = 0; i < count; ++i) {
+        const TRankRow &row = rows.at(i);
+        SGGeral->setItem(i, 1, cell(row.name));
+        SGGeral->setItem(i, 2, cell(QString::number(row.PG)));
+        SGGeral->setItem(i, 3, cell(QString::number(row.AC)));
+        SGGeral->setItem(i, 4, cell(QString::number(row.AR)));
+        SGGeral->setItem(i, 5, cell(QString::number(row.AG)));
+    }
+}
+
+QString TFormRank::Cells(int col, int row) const
+{
+    if (row == 0) {
+        const QTableWidgetItem *header = SGGeral->horizontalHeaderItem(col);
+        return header ? header->text() : QString();
+    }
+    const QTableWidgetItem *item = SGGeral->item(row - 1, col);
+    return item ? item->text() : QString();
+}
+
+void TFormRank::showOverallMode()
+{
+    CbRank->hide();
+    BtAtualizaBolao->show();
+    ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("ranking.bmp")));
+}
+
+void TFormRank::showRoundMode()
+{
+    CbRank->show();
+    BtAtualizaBolao->hide();
+    ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("rodada.bmp")));
+}
+
+void TFormRank::BtAtualizaBolaoClick()
+{
+    if (const std::optional<Ranking> rows = RecomputeOverallRanking(DataDir(), PoolDir()))
+        fillRows(*rows);
+}
+
+void TFormRank::CbRankChange()
+{
+    const QVariant round = CbRank->currentData();
+    if (!round.isValid())
+        return;
+    if (const std::optional<Ranking> rows =
+            ComputeRoundRanking(DataDir(), PoolDir(), round.toInt()))
+        fillRows(*rows);
 }
 
 void TFormRank::fiVoltaClick()
 {
     goTo(this, Place::PoolHub);
+}
+
+void TFormRank::FormClose()
+{
+    goTo(this, Place::PoolHub);
+    if (FormBolao)
+        FormBolao->PanelRanking->hide();
+    hover.release();
 }

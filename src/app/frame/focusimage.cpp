@@ -33,8 +33,8 @@ void TFocusImage::mousePressEvent(QMouseEvent *event)
 
 void TFocusImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click =
-        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
         emit clicked(this);

@@ -54,8 +54,10 @@ void bindPictureSwap(TFocusImage *button)
     const auto swapTo = [](TFocusImage *sender, const QString &name) {
         guarded(sender->window(), [&] { sender->setPicture(loadDataPicture(name)); });
     };
-    QObject::connect(button, &TFocusImage::OnMouseEnter, button,
-                     [=](TFocusImage *sender) { swapTo(sender, QStringLiteral("classificaon.bmp")); });
-    QObject::connect(button, &TFocusImage::OnMouseLeave, button,
-                     [=](TFocusImage *sender) { swapTo(sender, QStringLiteral("classificaoff.bmp")); });
+    QObject::connect(button, &TFocusImage::OnMouseEnter, button, [=](TFocusImage *sender) {
+        swapTo(sender, QStringLiteral("classificaon.bmp"));
+    });
+    QObject::connect(button, &TFocusImage::OnMouseLeave, button, [=](TFocusImage *sender) {
+        swapTo(sender, QStringLiteral("classificaoff.bmp"));
+    });
 }

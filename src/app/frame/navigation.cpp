@@ -2,9 +2,9 @@
 
 #include "velurinoerror.h"
 
-#include <map>
 #include <QPointer>
 #include <QWidget>
+#include <map>
 
 namespace {
 

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-enum class Place {
+enum class Place
+{
     StartPanel,       // main form, start panel
     ChampionshipMenu, // main form, championship menu
     Regulation,

@@ -49,7 +49,8 @@ void ScreenForm::maximise()
 void ScreenForm::FormResize()
 {
     for (QWidget *panel : std::as_const(m_centredPanels))
-        panel->move(centredOffset(width(), panel->width()), centredOffset(height(), panel->height()));
+        panel->move(centredOffset(width(), panel->width()),
+                    centredOffset(height(), panel->height()));
 }
 
 void ScreenForm::showEvent(QShowEvent *event)

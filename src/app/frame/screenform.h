@@ -7,7 +7,6 @@
 
 #include <functional>
 
-
 // A full-size panel of a screen.
 class Panel : public QWidget
 {

@@ -1,0 +1,60 @@
+// The pool ranking: scoring predictions against stored results, the four counters of every
+// participant, the overall recomputation that stores them and writes "Rank.txt", the ranking of
+// one round, the ranking from the stored counters, and the order of the rows.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct TRankRow
+{
+    QString name;
+    int PG = 0;
+    int AC = 0;
+    int AR = 0;
+    int AG = 0;
+
+    bool operator==(const TRankRow &) const = default;
+};
+
+using Ranking = QList<TRankRow>;
+
+namespace Pool {
+
+// Adds one match to the counters: result texts `rh`-`ra` against predicted `ph`-`pa`. A result
+// side "NO" leaves the match unscored.
+void scoreMatch(const QString &rh, const QString &ra, const QString &ph, const QString &pa, int &AC,
+                int &AR, int &AG);
+
+// Row `x` ranks above row `y`: the first of PG, AC, AR, AG that differs is larger in `x`.
+bool ranksAbove(const TRankRow &x, const TRankRow &y);
+
+// The rounds that have a result block, in round order.
+QList<int> roundsWithResults(const QStringList &resultFile);
+QList<int> roundsWithResults(const QString &dataDir);
+
+} // namespace Pool
+
+// Adds round `n` of one participant to the counters. Nothing is added when the participant has no
+// section for the round or the round has no result block. `participantName` names the file in
+// error messages.
+void ScoreRound(int n, const QStringList &resultFile, const QStringList &participantFile, int &AC,
+                int &AR, int &AG, const QString &participantName = QString());
+
+// Rebuilds every participant's counters from all stored results, then writes every participant
+// file and "Rank.txt". No ranking when nobody is registered or line 0 of "Rodada.txt" is not above
+// line 1; "Rank.txt" then lists the participants in list order.
+std::optional<Ranking> RecomputeOverallRanking(const QString &dataDir, const QString &poolDir);
+
+// The ranking of round `n` alone; no ranking when the round has no result block. Writes nothing.
+std::optional<Ranking> ComputeRoundRanking(const QString &dataDir, const QString &poolDir, int n);
+
+// The ranking from the counters stored in the participant files.
+Ranking LoadStoredRanking(const QString &poolDir);
+
+// The exchange procedure: for each row i, every later row j that ranks above it is exchanged with
+// it. Not stable; ties end in the order this produces.
+void SortRanking(Ranking &rows);

@@ -1,0 +1,570 @@
+// The pool's rules without a screen: participant names, registration and removal, predictions,
+// scoring, the three rankings and their order.
+#include "poolseason.h"
+
+#include "betsheet.h"
+#include "poolfiles.h"
+#include "ranking.h"
+#include "textfile.h"
+#include "velurinoerror.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace PoolSeason;
+
+class TestPoolRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void scoreMatch_data();
+    void scoreMatch();
+    void scoreRoundSkipsNotPlayedAndMissingSections();
+    void sortRanking_data();
+    void sortRanking();
+    void sortRankingMatchesTheExchangeProcedure();
+
+    void refusedNameChangesNoFile_data();
+    void refusedNameChangesNoFile();
+    void registerKeepsBlanksAndWritesBothFiles();
+    void listWriteFailureLeavesFilesAsTheyWere();
+    void startingCounters_data();
+    void startingCounters();
+    void removeIgnoresCase();
+    void unsafeListedNameNeverReachesOutside();
+    void countersPage();
+
+    void sectionsInAnyOrderAndWithdrawal();
+    void storeRefusesNonDigitsAndSecondSection();
+    void roundClosed_data();
+    void roundClosed();
+
+    void recomputeNotRunWritesListOrder_data();
+    void recomputeNotRunWritesListOrder();
+    void recomputeScoresEveryRoundWithABlock();
+    void recomputeStopsBeforeAnyWriteOnBadFile();
+    void roundRanking();
+    void roundsWithResultsInRoundOrder();
+    void betSheetTextsAndPositions_data();
+    void betSheetTextsAndPositions();
+
+private:
+    void writeData(const QString &name, const QStringList &lines) { write(m_data + name, lines); }
+    void writePool(const QString &name, const QStringList &lines) { write(m_pool + name, lines); }
+    QStringList poolLines(const QString &name) const { return TextFile::readLines(m_pool, name); }
+    void standardSeason(int stored = 0);
+
+    QTemporaryDir *m_dir = nullptr;
+    QString m_data;
+    QString m_pool;
+};
+
+void TestPoolRules::init()
+{
+    m_dir = new QTemporaryDir;
+    QDir(m_dir->path()).mkpath(QStringLiteral("dados/player"));
+    m_data = m_dir->filePath(QStringLiteral("dados")) + QLatin1Char('/');
+    m_pool = m_data + QStringLiteral("player/");
+}
+
+void TestPoolRules::cleanup()
+{
+    TextFile::setWriteFilter({});
+    delete m_dir;
+}
+
+void TestPoolRules::standardSeason(int stored)
+{
+    writeData(QStringLiteral("Rodada.txt"), roundFile(stored));
+    writeData(QStringLiteral("Resultado.txt"), {});
+    writeData(QStringLiteral("Rank.txt"), {});
+    writePool(QStringLiteral("Lista.txt"), {});
+}
+
+void TestPoolRules::scoreMatch_data()
+{
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("prediction");
+    QTest::addColumn<int>("AC");
+    QTest::addColumn<int>("AR");
+    QTest::addColumn<int>("AG");
+    QTest::addColumn<int>("points");
+    QTest::newRow("2-1 exact") << "2-1"
+                               << "2-1" << 1 << 1 << 2 << 6;
+    QTest::newRow("2-1 against 3-1") << "2-1"
+                                     << "3-1" << 0 << 1 << 1 << 2;
+    QTest::newRow("2-1 against 2-0") << "2-1"
+                                     << "2-0" << 0 << 1 << 1 << 2;
+    QTest::newRow("2-1 against 3-0") << "2-1"
+                                     << "3-0" << 0 << 1 << 0 << 1;
+    QTest::newRow("2-1 against 1-1") << "2-1"
+                                     << "1-1" << 0 << 0 << 1 << 1;
+    QTest::newRow("2-1 against 1-2") << "2-1"
+                                     << "1-2" << 0 << 0 << 0 << 0;
+    QTest::newRow("0-0 exact") << "0-0"
+                               << "0-0" << 1 << 1 << 2 << 6;
+    QTest::newRow("2-2 against 1-1") << "2-2"
+                                     << "1-1" << 0 << 1 << 0 << 1;
+    QTest::newRow("1-0 against 01-0") << "1-0"
+                                      << "01-0" << 0 << 1 << 1 << 2;
+    QTest::newRow("0-2 away win exact") << "0-2"
+                                        << "0-2" << 1 << 1 << 2 << 6;
+    QTest::newRow("home NO not scored") << "NO-1"
+                                        << "1-1" << 0 << 0 << 0 << 0;
+    QTest::newRow("both NO not scored") << "NO-NO"
+                                        << "0-0" << 0 << 0 << 0 << 0;
+}
+
+void TestPoolRules::scoreMatch()
+{
+    QFETCH(QString, result);
+    QFETCH(QString, prediction);
+    const QStringList r = result.split(QLatin1Char('-'));
+    const QStringList p = prediction.split(QLatin1Char('-'));
+    int AC = 0, AR = 0, AG = 0;
+    Pool::scoreMatch(r[0], r[1], p[0], p[1], AC, AR, AG);
+    QTEST(AC, "AC");
+    QTEST(AR, "AR");
+    QTEST(AG, "AG");
+    QTEST(3 * AC + AR + AG, "points");
+}
+
+void TestPoolRules::scoreRoundSkipsNotPlayedAndMissingSections()
+{
+    // Round 4: match 3 has "NO" on one side; every prediction is 1-0, every result 1-0.
+    QStringList result = goals({{"1", "0"},
+                                {"1", "0"},
+                                {"NO", "2"},
+                                {"1", "0"},
+                                {"1", "0"},
+                                {"1", "0"},
+                                {"1", "0"},
+                                {"1", "0"},
+                                {"1", "0"},
+                                {"1", "0"},
+                                {"1", "0"}});
+    const QStringList results = block(9, goals()) + block(4, result);
+    QStringList prediction;
+    for (int k = 0; k < 11; ++k)
+        prediction += {QStringLiteral("1"), QStringLiteral("0")};
+    const QStringList file = participant(QStringLiteral("Ana")) + block(4, prediction);
+    int AC = 0, AR = 0, AG = 0;
+    ScoreRound(4, results, file, AC, AR, AG);
+    QCOMPARE(AC, 10);
+    QCOMPARE(AR, 10);
+    QCOMPARE(AG, 20);
+
+    // No section for round 9: nothing is added; no block for round 5: nothing either.
+    ScoreRound(9, results, file, AC, AR, AG);
+    ScoreRound(5, results, file + block(5, prediction), AC, AR, AG);
+    QCOMPARE(AC + AR + AG, 40);
+
+    // A header that reads as the marker of round 7 is not a section of round 7.
+    int a = 0, b = 0, c = 0;
+    ScoreRound(7, block(7, goals()), participant(QStringLiteral("7")) + block(7, goals()), a, b, c);
+    QCOMPARE(a + b + c, 0);
+}
+
+void TestPoolRules::sortRanking_data()
+{
+    QTest::addColumn<Ranking>("rows");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("ties by PG: D, C, A, B")
+        << Ranking{{"A", 2}, {"B", 1}, {"C", 2}, {"D", 3}} << QStringList{"D", "C", "A", "B"};
+    QTest::newRow("ties broken by later counters: A, C, B")
+        << Ranking{{"A", 6, 1, 1, 2}, {"B", 6, 0, 3, 3}, {"C", 6, 1, 1, 2}}
+        << QStringList{"A", "C", "B"};
+    QTest::newRow("AG decides last")
+        << Ranking{{"A", 5, 1, 1, 0}, {"B", 5, 1, 1, 1}} << QStringList{"B", "A"};
+    QTest::newRow("empty") << Ranking{} << QStringList{};
+}
+
+void TestPoolRules::sortRanking()
+{
+    QFETCH(Ranking, rows);
+    SortRanking(rows);
+    QStringList names;
+    for (const TRankRow &row : rows)
+        names += row.name;
+    QTEST(names, "order");
+}
+
+// The exchange procedure as written down, on plain arrays, to hold SortRanking to it.
+static void exchangeProcedure(std::vector<TRankRow> &rows)
+{
+    const auto above = [](const TRankRow &x, const TRankRow &y) {
+        const int xs[4] = {x.PG, x.AC, x.AR, x.AG};
+        const int ys[4] = {y.PG, y.AC, y.AR, y.AG};
+        for (int i = 0; i < 4; ++i)
+            if (xs[i] != ys[i])
+                return xs[i] > ys[i];
+        return false;
+    };
+    for (size_t i = 0; i + 1 < rows.size(); ++i)
+        for (size_t j = i + 1; j < rows.size(); ++j)
+            if (above(rows[j], rows[i]))
+                std::swap(rows[i], rows[j]);
+}
+
+void TestPoolRules::sortRankingMatchesTheExchangeProcedure()
+{
+    QRandomGenerator random(2005);
+    for (int trial = 0; trial < 500; ++trial) {
+        const int count = random.bounded(12);
+        std::vector<TRankRow> expected;
+        for (int i = 0; i < count; ++i)
+            expected.push_back({QString::number(i), random.bounded(3), random.bounded(2),
+                                random.bounded(2), random.bounded(2)});
+        Ranking rows(expected.begin(), expected.end());
+        exchangeProcedure(expected);
+        SortRanking(rows);
+        QCOMPARE(rows, Ranking(expected.begin(), expected.end()));
+    }
+}
+
+void TestPoolRules::refusedNameChangesNoFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("messageHolds");
+    QTest::newRow("exact duplicate") << "Ana"
+                                     << "Nome de usuário já existente. ";
+    QTest::newRow("empty") << ""
+                           << "Digite o nome do novo participante.";
+    QTest::newRow("differs only in case") << "ANA"
+                                          << "maiúsculas";
+    QTest::newRow("Lista") << "Lista"
+                           << "reservado";
+    QTest::newRow("lista in small letters") << "lista"
+                                            << "reservado";
+    QTest::newRow("round number") << "7"
+                                  << "número";
+    QTest::newRow("round end marker") << "/7"
+                                      << "caracteres";
+    QTest::newRow("dot") << "."
+                         << "\".\"";
+    QTest::newRow("dot dot") << ".."
+                             << "\"..\"";
+    QTest::newRow("path outside") << "../fora"
+                                  << "caracteres";
+    for (const char *c : {"/", "\\", ":", "*", "?", "\"", "<", ">", "|", "\t", "\n"})
+        QTest::addRow("forbidden %s", QByteArray(c).toPercentEncoding().constData())
+            << QStringLiteral("a%1b").arg(QLatin1String(c)) << "caracteres";
+    QTest::newRow("not Windows-1252") << QStringLiteral("Jo\u4e2d") << "não podem ser gravados";
+}
+
+void TestPoolRules::refusedNameChangesNoFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, messageHolds);
+    standardSeason(0);
+    QVERIFY(Pool::registerParticipant(m_data, m_pool, QStringLiteral("Ana")).registered);
+    const auto before = snapshot(m_dir->path());
+    const Pool::Registration result = Pool::registerParticipant(m_data, m_pool, name);
+    QVERIFY(!result.registered);
+    QVERIFY2(result.message.contains(messageHolds), qPrintable(result.message));
+    QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void TestPoolRules::registerKeepsBlanksAndWritesBothFiles()
+{
+    standardSeason(0);
+    const Pool::Registration result =
+        Pool::registerParticipant(m_data, m_pool, QStringLiteral(" Ana "));
+    QVERIFY(result.registered);
+    QCOMPARE(result.message, QStringLiteral("Usuário Cadastrado. "));
+    QCOMPARE(poolLines(QStringLiteral("Lista.txt")), QStringList{" Ana "});
+    QCOMPARE(poolLines(QStringLiteral(" Ana .txt")), participant(QStringLiteral(" Ana ")));
+}
+
+void TestPoolRules::listWriteFailureLeavesFilesAsTheyWere()
+{
+    standardSeason(0);
+    const auto before = snapshot(m_dir->path());
+    TextFile::setWriteFilter([](const QString &path) { return !path.endsWith("Lista.txt"); });
+    QVERIFY_THROWS_EXCEPTION(VelurinoError,
+                             Pool::registerParticipant(m_data, m_pool, QStringLiteral("Bia")));
+    QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void TestPoolRules::startingCounters_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("rank");
+    QTest::addColumn<QStringList>("counters");
+    const QStringList zeros{"0", "0", "0", "0"};
+    QTest::newRow("before the first results") << "0" << QStringList{"Ana", "Bia"} << zeros;
+    QTest::newRow("last ranked") << "3" << QStringList{"Ana", "Bia"}
+                                 << QStringList{"4", "1", "1", "0"};
+    QTest::newRow("last ranked was removed")
+        << "3" << QStringList{"Ana", "Bia", "Gone"} << QStringList{"4", "1", "1", "0"};
+    QTest::newRow("last ranked has no file")
+        << "3" << QStringList{"Ana", "Cida"} << QStringList{"9", "2", "2", "1"};
+    QTest::newRow("case of the line ignored")
+        << "3" << QStringList{"BIA"} << QStringList{"4", "1", "1", "0"};
+    QTest::newRow("nobody in the ranking is registered") << "3" << QStringList{"Gone"} << zeros;
+    QTest::newRow("empty ranking") << "3" << QStringList{} << zeros;
+}
+
+void TestPoolRules::startingCounters()
+{
+    QFETCH(QString, stored);
+    QFETCH(QStringList, rank);
+    writePool(QStringLiteral("Ana.txt"), participant("Ana", {"9", "2", "2", "1"}));
+    writePool(QStringLiteral("Bia.txt"), participant("Bia", {"4", "1", "1", "0"}));
+    const QStringList list{"Ana", "Bia", "Cida"}; // Cida has no file
+    QTEST(Pool::startingCounters(m_pool, {stored, "0"}, list, rank), "counters");
+    QCOMPARE(Pool::startingCounters(m_pool, {stored, "0"}, {}, rank),
+             QStringList({"0", "0", "0", "0"}));
+}
+
+void TestPoolRules::removeIgnoresCase()
+{
+    standardSeason(0);
+    for (const char *name : {"Ana", "Bia", "Cida"})
+        QVERIFY(Pool::registerParticipant(m_data, m_pool, QLatin1String(name)).registered);
+    const Pool::Removal removal = Pool::removeParticipant(m_pool, QStringLiteral("BIA"));
+    QVERIFY(removal.found);
+    QVERIFY(removal.fileDeleted);
+    QCOMPARE(removal.removedName, QStringLiteral("Bia"));
+    QCOMPARE(poolLines(QStringLiteral("Lista.txt")), QStringList({"Ana", "Cida"}));
+    QVERIFY(!QFile::exists(m_pool + "Bia.txt"));
+
+    // Already without a file: leaves the list, reports no deletion.
+    QFile::remove(m_pool + "Cida.txt");
+    const Pool::Removal second = Pool::removeParticipant(m_pool, QStringLiteral("cida"));
+    QVERIFY(second.found && !second.fileDeleted);
+    QCOMPARE(poolLines(QStringLiteral("Lista.txt")), QStringList{"Ana"});
+
+    const auto before = snapshot(m_dir->path());
+    QVERIFY(!Pool::removeParticipant(m_pool, QStringLiteral("Zé")).found);
+    QVERIFY(!Pool::removeParticipant(m_pool, QString()).found);
+    QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void TestPoolRules::unsafeListedNameNeverReachesOutside()
+{
+    // A list edited by hand with a name that points out of the pool directory.
+    standardSeason(0);
+    writePool(QStringLiteral("Lista.txt"), {"../Rank"});
+    QVERIFY_THROWS_EXCEPTION(VelurinoError,
+                             Pool::readParticipant(m_pool, QStringLiteral("../Rank")));
+    const Pool::Removal removal = Pool::removeParticipant(m_pool, QStringLiteral("../Rank"));
+    QVERIFY(removal.found && !removal.fileDeleted);
+    QVERIFY(QFile::exists(m_data + "Rank.txt"));
+}
+
+void TestPoolRules::countersPage()
+{
+    QCOMPARE(Pool::countersPage(participant("Ana", {"7", "1", "2", "2"}), "ANA"),
+             QStringLiteral("7<br>1<br>2<br>2<br>"));
+    // No end marker: nothing shown; "[Ana] " with a blank is not the header.
+    QCOMPARE(Pool::countersPage({"[Ana]", "1"}, "Ana"), QString());
+    QCOMPARE(Pool::countersPage({"[Ana] ", "1", "[/Ana]"}, "Ana"),
+             QStringLiteral("[Ana] <br>1<br>"));
+}
+
+void TestPoolRules::sectionsInAnyOrderAndWithdrawal()
+{
+    writePool(QStringLiteral("Ana.txt"), participant("Ana"));
+    QStringList values[4];
+    for (int n : {3, 1, 2}) {
+        for (int i = 0; i < 22; ++i)
+            values[n] += QString::number(n * 100 + i);
+        values[n][0] = QStringLiteral("01");
+        Pool::storePredictions(m_pool, QStringLiteral("Ana"), n, values[n]);
+    }
+    for (int n : {1, 2, 3})
+        QCOMPARE(Pool::readPredictions(m_pool, QStringLiteral("ana"), n).value(), values[n]);
+    QVERIFY(!Pool::readPredictions(m_pool, QStringLiteral("Ana"), 4));
+    QVERIFY(!Pool::readPredictions(m_pool, QStringLiteral("Nobody"), 1));
+
+    Pool::withdrawPredictions(m_pool, QStringLiteral("Ana"), 2);
+    QCOMPARE(poolLines(QStringLiteral("Ana.txt")),
+             participant("Ana") + block(3, values[3]) + block(1, values[1]));
+    // Stored again: one section, at the end.
+    Pool::storePredictions(m_pool, QStringLiteral("Ana"), 2, values[2]);
+    QCOMPARE(poolLines(QStringLiteral("Ana.txt")),
+             participant("Ana") + block(3, values[3]) + block(1, values[1]) + block(2, values[2]));
+}
+
+void TestPoolRules::storeRefusesNonDigitsAndSecondSection()
+{
+    writePool(QStringLiteral("Ana.txt"), participant("Ana"));
+    const QByteArray before = bytesOf(m_pool + "Ana.txt");
+    QStringList values = goals();
+    values[5] = QStringLiteral("1a");
+    QVERIFY_THROWS_EXCEPTION(VelurinoError, Pool::storePredictions(m_pool, "Ana", 1, values));
+    QVERIFY_THROWS_EXCEPTION(VelurinoError,
+                             Pool::storePredictions(m_pool, "Ana", 1, goals().mid(1)));
+    QCOMPARE(bytesOf(m_pool + "Ana.txt"), before);
+    Pool::storePredictions(m_pool, "Ana", 1, goals());
+    const QByteArray once = bytesOf(m_pool + "Ana.txt");
+    QVERIFY_THROWS_EXCEPTION(VelurinoError, Pool::storePredictions(m_pool, "Ana", 1, goals()));
+    QCOMPARE(bytesOf(m_pool + "Ana.txt"), once);
+}
+
+void TestPoolRules::roundClosed_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QList<int>>("blocks");
+    QTest::addColumn<int>("round");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("count 0, round 1 open") << 0 << QList<int>{} << 1 << false;
+    QTest::newRow("count 5, round 5 closed") << 5 << QList<int>{1, 2, 3, 4, 5} << 5 << true;
+    QTest::newRow("count 5, round 6 open") << 5 << QList<int>{1, 2, 3, 4, 5} << 6 << false;
+    QTest::newRow("count 42, round 42 closed") << 42 << QList<int>{} << 42 << true;
+    QTest::newRow("round 2 withdrawn: reopened") << 4 << QList<int>{1, 3, 4, 5} << 2 << true;
+    QTest::newRow("round 2 withdrawn: round 5 stays closed")
+        << 4 << QList<int>{1, 3, 4, 5} << 5 << true;
+    QTest::newRow("round 2 withdrawn: round 6 open") << 4 << QList<int>{1, 3, 4, 5} << 6 << false;
+}
+
+void TestPoolRules::roundClosed()
+{
+    QFETCH(int, stored);
+    QFETCH(QList<int>, blocks);
+    QStringList results;
+    for (int n : blocks)
+        results += block(n, goals());
+    QFETCH(int, round);
+    QTEST(Pool::isRoundClosed(roundFile(stored), results, round), "closed");
+}
+
+void TestPoolRules::recomputeNotRunWritesListOrder_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("threshold");
+    QTest::addColumn<QStringList>("list");
+    QTest::newRow("count equal to line 1") << 2 << 2 << QStringList{"Ana", "Bia"};
+    QTest::newRow("count below line 1") << 1 << 2 << QStringList{"Bia", "Ana"};
+    QTest::newRow("empty list") << 3 << 0 << QStringList{};
+}
+
+void TestPoolRules::recomputeNotRunWritesListOrder()
+{
+    QFETCH(int, stored);
+    QFETCH(int, threshold);
+    QFETCH(QStringList, list);
+    writeData(QStringLiteral("Rodada.txt"), roundFile(stored, threshold));
+    writeData(QStringLiteral("Resultado.txt"), block(1, goals()) + block(2, goals()));
+    writeData(QStringLiteral("Rank.txt"), {"Old"});
+    writePool(QStringLiteral("Lista.txt"), list);
+    writePool(QStringLiteral("Ana.txt"),
+              participant("Ana", {"1", "0", "1", "0"}) + block(1, goals()));
+    writePool(QStringLiteral("Bia.txt"), participant("Bia", {"9", "2", "1", "2"}));
+    const QByteArray ana = bytesOf(m_pool + "Ana.txt");
+    const QByteArray bia = bytesOf(m_pool + "Bia.txt");
+    QVERIFY(!RecomputeOverallRanking(m_data, m_pool));
+    QCOMPARE(TextFile::readLines(m_data, QStringLiteral("Rank.txt")), list);
+    QCOMPARE(bytesOf(m_data + "Rank.txt"), joined(list));
+    QCOMPARE(bytesOf(m_pool + "Ana.txt"), ana);
+    QCOMPARE(bytesOf(m_pool + "Bia.txt"), bia);
+}
+
+void TestPoolRules::recomputeScoresEveryRoundWithABlock()
+{
+    // Rounds 1, 3, 4, 5 stored (round 2 withdrawn, count 4): round 5 counts although beyond the
+    // count, round 2 is skipped although within it.
+    writeData(QStringLiteral("Rodada.txt"), roundFile(4));
+    writeData(QStringLiteral("Resultado.txt"), block(1, goals({{"2", "1"}})) + block(3, goals()) +
+                                                   block(4, goals()) +
+                                                   block(5, goals({{"1", "1"}})));
+    writeData(QStringLiteral("Rank.txt"), {});
+    writePool(QStringLiteral("Lista.txt"), {"Ana", "Bia"});
+    // Ana: round 1 exact 2-1 in match 1 and 0-0 elsewhere (11 exact: 66); round 2 predicted but
+    // no block; round 5 predicts 2-2 for 1-1 (draw: 1) and 0-0 elsewhere (10 exact: 60).
+    writePool(QStringLiteral("Ana.txt"), participant("Ana", {"99", "9", "9", "9"}) +
+                                             block(1, goals({{"2", "1"}})) + block(2, goals()) +
+                                             block(5, goals({{"2", "2"}})));
+    // Bia: round 3 only, 1-0 everywhere against 0-0 (away goals right in each: 11).
+    QStringList bia;
+    for (int k = 0; k < 11; ++k)
+        bia += {"1", "0"};
+    writePool(QStringLiteral("Bia.txt"), participant("Bia") + block(3, bia));
+
+    const std::optional<Ranking> rows = RecomputeOverallRanking(m_data, m_pool);
+    QVERIFY(rows);
+    const Ranking expected{{"Ana", 3 * 21 + 22 + 42, 21, 22, 42}, {"Bia", 11, 0, 0, 11}};
+    QCOMPARE(*rows, expected);
+    QCOMPARE(poolLines("Ana.txt").mid(0, 6), participant("Ana", {"127", "21", "22", "42"}));
+    QCOMPARE(poolLines("Ana.txt").size(), 6 + 3 * 24);
+    QCOMPARE(poolLines("Bia.txt").mid(1, 4), QStringList({"11", "0", "0", "11"}));
+    QCOMPARE(TextFile::readLines(m_data, "Rank.txt"), QStringList({"Ana", "Bia"}));
+    QCOMPARE(LoadStoredRanking(m_pool), expected);
+}
+
+void TestPoolRules::recomputeStopsBeforeAnyWriteOnBadFile()
+{
+    writeData(QStringLiteral("Rodada.txt"), roundFile(1));
+    writeData(QStringLiteral("Resultado.txt"), block(1, goals()));
+    writeData(QStringLiteral("Rank.txt"), {"Old"});
+    writePool(QStringLiteral("Lista.txt"), {"Ana", "Bia"});
+    writePool(QStringLiteral("Ana.txt"), participant("Ana") + block(1, goals()));
+    QStringList bad = goals();
+    bad[3] = QStringLiteral("x");
+    writePool(QStringLiteral("Bia.txt"), participant("Bia") + block(1, bad));
+    const auto before = snapshot(m_dir->path());
+    QVERIFY_THROWS_EXCEPTION(VelurinoError, RecomputeOverallRanking(m_data, m_pool));
+    QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void TestPoolRules::roundRanking()
+{
+    writeData(QStringLiteral("Resultado.txt"), block(2, goals({{"3", "1"}})) + block(1, goals()));
+    writePool(QStringLiteral("Lista.txt"), {"Ana", "Bia", "Cida"});
+    writePool(QStringLiteral("Ana.txt"), participant("Ana") + block(1, goals()));
+    // Bia: section of round 2 without its end line, so it does not count for the round.
+    writePool(QStringLiteral("Bia.txt"),
+              participant("Bia") + block(2, goals({{"3", "1"}})).mid(0, 23));
+    writePool(QStringLiteral("Cida.txt"), participant("Cida") + block(2, goals({{"2", "0"}})));
+    const auto before = snapshot(m_dir->path());
+    const std::optional<Ranking> rows = ComputeRoundRanking(m_data, m_pool, 2);
+    QVERIFY(rows);
+    // Cida: 2-0 for 3-1 (outcome: 1) and 10 exact 0-0 (60).
+    QCOMPARE(*rows, Ranking({{"Cida", 61, 10, 11, 20}, {"Bia", 0}, {"Ana", 0}}));
+    QVERIFY(!ComputeRoundRanking(m_data, m_pool, 3));
+    QCOMPARE(snapshot(m_dir->path()), before);
+}
+
+void TestPoolRules::roundsWithResultsInRoundOrder()
+{
+    QCOMPARE(Pool::roundsWithResults(block(3, goals()) + block(1, goals()) + block(5, goals())),
+             QList<int>({1, 3, 5}));
+    QCOMPARE(Pool::roundsWithResults(QStringList{}), QList<int>{});
+}
+
+void TestPoolRules::betSheetTextsAndPositions_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QPoint>("title");
+    QTest::addColumn<QPoint>("first");
+    QTest::addColumn<QPoint>("last");
+    QTest::newRow("600 dpi: as laid out")
+        << 600 << QPoint(500, 100) << QPoint(700, 500) << QPoint(700, 3000);
+    QTest::newRow("1200 dpi: doubled")
+        << 1200 << QPoint(1000, 200) << QPoint(1400, 1000) << QPoint(1400, 6000);
+    QTest::newRow("300 dpi: halved")
+        << 300 << QPoint(250, 50) << QPoint(350, 250) << QPoint(350, 1500);
+}
+
+void TestPoolRules::betSheetTextsAndPositions()
+{
+    QFETCH(int, dpi);
+    QTEST(BetSheet::position(0, dpi), "title");
+    QTEST(BetSheet::position(1, dpi), "first");
+    QTEST(BetSheet::position(11, dpi), "last");
+    const BetSheet sheet = betSheetFor(roundFile(0), 1);
+    QCOMPARE(sheet.title, QStringLiteral("Campeonato Velurino 2005  -  Jogos da 1º Rodada"));
+    QCOMPARE(sheet.matchLines.size(), 11);
+    QCOMPARE(sheet.matchLines.first(), QStringLiteral("Casa1-1_______x_______Fora1-1"));
+    QCOMPARE(betSheetFor(roundFile(0), 42).matchLines.last(),
+             QStringLiteral("Casa42-11_______x_______Fora42-11"));
+}
+
+QTEST_GUILESS_MAIN(TestPoolRules)
+#include "test_pool_rules.moc"
