@@ -84,7 +84,8 @@ void TestPlatform::linkClickReportsItsTargetAsWritten()
 {
     HtmlView view;
     view.resize(400, 200);
-    view.setPage(QStringLiteral("<p><a href=\"http://example.org/a b?x=1&amp;y=%41\">site</a></p>"));
+    view.setPage(
+        QStringLiteral("<p><a href=\"http://example.org/a b?x=1&amp;y=%41\">site</a></p>"));
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy spy(&view, &HtmlView::hotSpotClicked);
@@ -114,7 +115,8 @@ void TestPlatform::picturesResolveInsideTheDataDirectory()
     };
     QCOMPARE(image(QStringLiteral("escudo/FAROL.bmp")).size(), QSize(4, 3));
     QVERIFY(image(QStringLiteral("escudo/nada.bmp")).isNull());
-    QVERIFY(image(QStringLiteral("../") + QFileInfo(dir.path()).fileName() + "/outside.bmp").isNull());
+    QVERIFY(
+        image(QStringLiteral("../") + QFileInfo(dir.path()).fileName() + "/outside.bmp").isNull());
     QVERIFY(image(QUrl::fromLocalFile(dir.filePath("outside.bmp")).toString()).isNull());
     QVERIFY(image(QStringLiteral("http://example.org/x.bmp")).isNull());
 }

@@ -40,7 +40,8 @@ void TestTextFile::splitsLines_data()
     QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx\r\n") << QStringList{"", "", "x"};
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
     QTest::newRow("single terminator") << QByteArray("\r\n") << QStringList{""};
-    QTest::newRow("accented letters") << QByteArray("S\xe3o Jo\xe3o\r\n") << QStringList{"São João"};
+    QTest::newRow("accented letters")
+        << QByteArray("S\xe3o Jo\xe3o\r\n") << QStringList{"São João"};
 }
 
 void TestTextFile::splitsLines()
@@ -155,12 +156,24 @@ void TestTextFile::dataDirectory_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("dataDir");
-    QTest::newRow("program in a directory") << "/opt/velurino/velurino" << "/" << "/opt/velurino/dados/";
-    QTest::newRow("program in the root directory") << "/velurino" << "/" << "/dados/";
-    QTest::newRow("windows drive root") << "C:\\velurino.exe" << "\\" << "C:\\dados\\";
-    QTest::newRow("windows drive without separator") << "C:velurino.exe" << "\\" << "C:\\dados\\";
-    QTest::newRow("windows directory") << "D:\\Jogos\\Velurino\\v.exe" << "\\" << "D:\\Jogos\\Velurino\\dados\\";
-    QTest::newRow("bare program name") << "velurino" << "/" << "/dados/";
+    QTest::newRow("program in a directory") << "/opt/velurino/velurino"
+                                            << "/"
+                                            << "/opt/velurino/dados/";
+    QTest::newRow("program in the root directory") << "/velurino"
+                                                   << "/"
+                                                   << "/dados/";
+    QTest::newRow("windows drive root") << "C:\\velurino.exe"
+                                        << "\\"
+                                        << "C:\\dados\\";
+    QTest::newRow("windows drive without separator") << "C:velurino.exe"
+                                                     << "\\"
+                                                     << "C:\\dados\\";
+    QTest::newRow("windows directory") << "D:\\Jogos\\Velurino\\v.exe"
+                                       << "\\"
+                                       << "D:\\Jogos\\Velurino\\dados\\";
+    QTest::newRow("bare program name") << "velurino"
+                                       << "/"
+                                       << "/dados/";
 }
 
 void TestTextFile::dataDirectory()

@@ -1,8 +1,11 @@
-// championship/classifica2
+// The standings: the championship table rebuilt from the team records every time the screen is
+// shown, so results stored on the round table appear the next time it is opened.
 #pragma once
 
 #include "focusimage.h"
 #include "screenform.h"
+
+#include <QTableWidget>
 
 class TFormClassifica : public ScreenForm
 {
@@ -14,11 +17,18 @@ public:
     Panel *PanelClassifica;
     PictureBox *ImClassifica;
     TFocusImage *imVolta;
+    // Row 0 is the header and column 0 the position; both are drawn as fixed cells.
+    QTableWidget *StringGrid1;
 
     void imVoltaClick();
 
+protected:
+    void FormShow() override;
+    void FormClose() override;
+
 private:
     void FormCreate();
+    void setCell(int row, int column, const QString &text);
 };
 
 extern TFormClassifica *FormClassifica;

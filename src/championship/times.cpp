@@ -1,19 +1,88 @@
 #include "times.h"
 
+#include "browser.h"
 #include "datadirs.h"
 #include "guard.h"
+#include "messages.h"
 #include "navigation.h"
 #include "simplescreen.h"
+#include "teamdetails.h"
 
 TFormTimes *FormTimes = nullptr;
 
+namespace {
+
+struct TeamPicture
+{
+    QRect bounds;
+    const char *key; // the club's name in "times.txt" and in its picture files
+};
+
+// Four columns, six rows; the keys run alphabetically left to right, top to bottom.
+const TeamPicture TeamGrid[22] = {
+    {{15, 10, 148, 79}, "Alvorada"},     {{163, 11, 148, 79}, "Aurense"},
+    {{311, 9, 148, 80}, "Brisamar"},     {{459, 10, 148, 79}, "Caravela"},
+    {{15, 88, 148, 70}, "Cometa"},       {{163, 89, 148, 67}, "Cordilheira"},
+    {{311, 88, 148, 69}, "Estrela"},     {{459, 88, 148, 68}, "Farol"},
+    {{15, 157, 148, 69}, "Ferroviario"}, {{163, 155, 148, 71}, "Gaviao"},
+    {{311, 156, 148, 67}, "Jequitiba"},  {{459, 155, 148, 71}, "Lagoense"},
+    {{15, 225, 148, 66}, "Marujos"},     {{163, 225, 148, 68}, "Mirante"},
+    {{311, 222, 148, 70}, "Operario"},   {{459, 225, 148, 67}, "Pioneiro"},
+    {{15, 290, 148, 71}, "Ribeirinho"},  {{163, 292, 148, 69}, "Serrano"},
+    {{311, 291, 148, 75}, "Tropeiro"},   {{459, 291, 148, 74}, "Uniao"},
+    {{15, 360, 148, 79}, "Ventania"},    {{163, 360, 148, 76}, "Veraneio"},
+};
+
+} // namespace
+
 TFormTimes::TFormTimes(QWidget *parent) : ScreenForm(QStringLiteral("FormTimes"), parent)
 {
-    const SimpleScreenParts parts = makeScreenPanel(this, {0, 0, PanelWidth, PanelHeight});
-    PanelTimes = parts.panel;
-    ImTimes = parts.background;
+    const SimpleScreenParts grid = makeScreenPanel(this, {32, 16, PanelWidth, PanelHeight});
+    PanelTimes = grid.panel;
+    ImTimes = grid.background;
+    for (int i = 0; i < 22; ++i) {
+        teamPictures[i] =
+            new TFocusImage(PanelTimes, TeamGrid[i].bounds, QString::fromLatin1(TeamGrid[i].key));
+        connect(teamPictures[i], &TFocusImage::clicked, this, [this](TFocusImage *sender) {
+            guarded(this, [this, sender] { TimeClick(sender); });
+        });
+    }
+    TFocusImage **named[22] = {
+        &FocusImage1,  &ImTime,       &FocusImage2,  &FocusImage3,  &FocusImage4,  &FocusImage5,
+        &FocusImage6,  &FocusImage7,  &FocusImage8,  &FocusImage9,  &FocusImage10, &FocusImage11,
+        &FocusImage12, &FocusImage13, &FocusImage14, &FocusImage15, &FocusImage16, &FocusImage17,
+        &FocusImage18, &FocusImage19, &FocusImage20, &FocusImage21};
+    for (int i = 0; i < 22; ++i)
+        *named[i] = teamPictures[i];
     ImTimesSair = new TFocusImage(PanelTimes, {480, 387, 145, 56});
-    bindClick(ImTimesSair, this, [this] { ImTimesSairClick(); });
+
+    const SimpleScreenParts details = makeScreenPanel(this, {136, 72, PanelWidth, PanelHeight});
+    PanelDetalhe = details.panel;
+    ImDetalhe = details.background;
+    ImEscudo = new PictureBox(PanelDetalhe);
+    ImEscudo->setGeometry(36, 80, 121, 113);
+    ImMascote = new PictureBox(PanelDetalhe);
+    ImMascote->setGeometry(36, 200, 121, 185);
+    ImSairDetalhes = new TFocusImage(PanelDetalhe, {480, 387, 145, 56});
+    htmlDetalhe = new HtmlView(PanelDetalhe);
+    htmlDetalhe->setGeometry(224, 80, 385, 305);
+    htmlDetalhe->setDefaultBackground(Qt::white);
+    htmlDetalhe->setDefaultFontFace(QStringLiteral("Times New Roman"), 8);
+    htmlDetalhe->setFixedFontFace(QStringLiteral("Courier New"));
+    htmlDetalhe->setBorder(HtmlView::Border::WhenFocused);
+    htmlDetalhe->setSelectable(true);
+
+    hover.setBackground(ImTimes);
+    for (TFocusImage *picture : teamPictures)
+        hover.bind(picture);
+    hover.bind(ImTimesSair);
+    bindPictureSwap(ImSairDetalhes);
+    bindClick(ImTimesSair, this, [this] { fiTimesSairClick(); });
+    bindClick(ImSairDetalhes, this, [this] { ImSairDetalhesClick(); });
+    connect(htmlDetalhe, &HtmlView::hotSpotClicked, this, [this](const QString &url) {
+        guarded(this, [this, url] { htmlDetalheHotSpotClick(url); });
+    });
+
     registerPlace(Place::Teams, this, PanelTimes);
     guarded(this, [this] { FormCreate(); });
 }
@@ -21,10 +90,59 @@ TFormTimes::TFormTimes(QWidget *parent) : ScreenForm(QStringLiteral("FormTimes")
 void TFormTimes::FormCreate()
 {
     ImTimes->loadPictureIfExists(DataDir(), QStringLiteral("times.bmp"));
+    ImDetalhe->loadPictureIfExists(DataDir(), QStringLiteral("classifica.bmp"));
+    htmlDetalhe->setPictureDir(DataDir());
+    // Each showing starts on the grid, whatever the last bitmaps load did.
+    PanelTimes->setVisible(true);
+    PanelDetalhe->setVisible(false);
+    hover.load(QStringLiteral("timeson.bmp"), QStringLiteral("times.bmp"));
     maximise();
 }
 
-void TFormTimes::ImTimesSairClick()
+void TFormTimes::FormShow()
+{
+    FormCreate();
+}
+
+void TFormTimes::TimeClick(TFocusImage *sender)
+{
+    const QString key = sender->Hint;
+    // A club without its own pictures keeps the ones shown before.
+    ImEscudo->loadPictureIfExists(DataDir() + QStringLiteral("escudo/"),
+                                  key + QStringLiteral(".bmp"));
+    ImMascote->loadPictureIfExists(DataDir() + QStringLiteral("mascote/"),
+                                   key + QStringLiteral(".bmp"));
+    const std::optional<QString> page = TeamDetails::readDetailsPage(DataDir(), key);
+    if (!page)
+        inform(this, QStringLiteral("Erro. Reinstale o programa."));
+    htmlDetalhe->setPage(page.value_or(QString()));
+    PanelDetalhe->setVisible(true);
+    PanelTimes->setVisible(false);
+}
+
+void TFormTimes::ImSairDetalhesClick()
+{
+    PanelTimes->setVisible(true);
+    PanelDetalhe->setVisible(false);
+}
+
+void TFormTimes::fiTimesSairClick()
 {
     goTo(this, Place::ChampionshipMenu);
+}
+
+void TFormTimes::htmlDetalheHotSpotClick(const QString &url)
+{
+    // Only web and mail addresses leave the program; a link to anything else is ignored.
+    if (!Browser::isWebAddress(url))
+        return;
+    if (!openWebAddress(url))
+        stopBox(this, QStringLiteral("Campeontato Velurino"),
+                QStringLiteral("Não existe browser instalado em seu computador               ."));
+}
+
+void TFormTimes::FormClose()
+{
+    goTo(this, Place::ChampionshipMenu);
+    hover.release();
 }

@@ -44,7 +44,8 @@ int storedRounds(const QStringList &roundFile)
 {
     if (roundFile.isEmpty())
         throw VelurinoError(
-            QStringLiteral("O arquivo \"%1\" está vazio: falta a contagem de rodadas.").arg(RoundFile));
+            QStringLiteral("O arquivo \"%1\" está vazio: falta a contagem de rodadas.")
+                .arg(RoundFile));
     return toInteger(roundFile.first(), RoundFile, 0);
 }
 

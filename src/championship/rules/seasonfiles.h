@@ -16,12 +16,12 @@ constexpr int Teams = 22;
 // A result block or prediction section: the marker, 22 goal lines and the end marker.
 constexpr int BlockLines = 2 * MatchesPerRound + 2;
 
-extern const QString RoundFile;   // "Rodada.txt"
-extern const QString ResultFile;  // "Resultado.txt"
-extern const QString TeamFile;    // "Times.txt"
-extern const QString PageFile;    // "tabela1.htm"
-extern const QString NameFile;    // "Nomes.txt"
-extern const QString NotPlayed;   // "NO", the goal line of a box left empty
+extern const QString RoundFile;  // "Rodada.txt"
+extern const QString ResultFile; // "Resultado.txt"
+extern const QString TeamFile;   // "Times.txt"
+extern const QString PageFile;   // "tabela1.htm"
+extern const QString NameFile;   // "Nomes.txt"
+extern const QString NotPlayed;  // "NO", the goal line of a box left empty
 
 // "[n]" and "[/n]".
 QString roundMarker(int round);

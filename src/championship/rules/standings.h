@@ -1,0 +1,35 @@
+// The standings table: the seven counters above each "==]" of "Times.txt", paired in file order
+// with the display names of "Nomes.txt", ordered by points, wins, goal difference and goals
+// scored. Reads only; knows nothing of the grid that shows it.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct StandingRow
+{
+    // As stored in the files, shown as they stand ("07" stays "07").
+    QString name, points, games, wins, draws, losses, scored, conceded;
+    QString difference; // computed: goals scored minus goals conceded
+    // The sort keys, converted once.
+    int pointsKey = 0, winsKey = 0, differenceKey = 0, scoredKey = 0;
+};
+
+namespace Standings {
+
+// True when `a` ranks strictly higher than `b`.
+bool ranksHigher(const StandingRow &a, const StandingRow &b);
+
+// The exchange procedure the table has always been ordered by: for each position i, every later
+// team j that ranks strictly higher is swapped into it. Not stable, and the order of teams equal
+// on all four keys is the one this exact sequence of exchanges gives, so it is kept as it is.
+void exchangeSort(QList<StandingRow> &rows);
+
+// The rows in file order, before sorting.
+QList<StandingRow> extractRows(const QStringList &teamFile, const QStringList &nameFile);
+
+} // namespace Standings
+
+// The sorted table of the data directory's files.
+QList<StandingRow> buildStandings(const QString &dataDir);

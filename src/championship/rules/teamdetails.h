@@ -1,0 +1,21 @@
+// A club's details page on the teams screen: the lines of "times.txt" between the line holding
+// the club's key and the next "=]", as one HTML text. Reads only.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace TeamDetails {
+
+extern const QString DetailsFile; // "times.txt", the same file as "Times.txt"
+
+// Each line followed by CR LF. A key without a section gives an empty page, never another
+// club's lines; so does a section without its "=]".
+QString detailsPage(const QStringList &lines, const QString &key);
+
+// The page of `key`; no value when the data directory has no "times.txt".
+std::optional<QString> readDetailsPage(const QString &dataDir, const QString &key);
+
+} // namespace TeamDetails

@@ -1,0 +1,38 @@
+#include "scorebox.h"
+
+#include <QKeyEvent>
+
+QValidator::State DigitsValidator::validate(QString &input, int &) const
+{
+    for (const QChar ch : std::as_const(input))
+        if (ScoreBox::KeyPress(ch).isNull() || ch.unicode() < 32)
+            return Invalid;
+    return Acceptable;
+}
+
+ScoreBox::ScoreBox(QWidget *parent) : QLineEdit(parent)
+{
+    setFrame(false);
+    setValidator(new DigitsValidator(this));
+}
+
+QChar ScoreBox::KeyPress(QChar key)
+{
+    if (key.unicode() < 32)
+        return key;
+    if (key >= QLatin1Char('0') && key <= QLatin1Char('9'))
+        return key;
+    return QChar();
+}
+
+void ScoreBox::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    // Keys without text (arrows, Delete) and shortcuts are the box's own business.
+    if (text.size() == 1 && KeyPress(text.at(0)).isNull() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}

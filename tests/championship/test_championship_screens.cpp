@@ -1,0 +1,424 @@
+// The round table, the standings and the teams screen as a user meets them: the lock states of
+// the round table, typing and pasting into the score boxes, a whole store and withdrawal by
+// clicks, the standings after it, the teams grid and its details, links and the hover pictures
+// after a screen was closed.
+#include "seasonfixture.h"
+#include "testdata.h"
+
+#include "browser.h"
+#include "classifica.h"
+#include "form1.h"
+#include "messages.h"
+#include "program.h"
+#include "results.h"
+#include "tabela.h"
+#include "times.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace SeasonFixture;
+
+class TestChampionshipScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void roundTableLockStates_data();
+    void roundTableLockStates();
+    void allRoundsStoredShowsTheLastRound();
+    void scoreBoxesTakeOnlyDigits_data();
+    void scoreBoxesTakeOnlyDigits();
+    void storeAndWithdrawByClicks();
+    void refusedStoreKeepsTheBoxesOpen();
+    void changingRoundDropsWhatWasTyped();
+    void hoverWorksAfterTheScreenWasClosed_data();
+    void hoverWorksAfterTheScreenWasClosed();
+    void standingsGrid();
+    void teamDetails();
+    void missingDetailsFileIsReported();
+    void detailsLinks_data();
+    void detailsLinks();
+
+private:
+    void start(int storedRounds = 0);
+    QStringList boxTexts() const;
+    QList<MessageRecorder::Call> callsOf(int kind) const;
+
+    TestSeason *m_season = nullptr;
+    MessageRecorder *m_messages = nullptr;
+};
+
+void TestChampionshipScreens::init()
+{
+    m_season = new TestSeason;
+    m_messages = new MessageRecorder(false);
+    write(m_season->dataDir());
+}
+
+void TestChampionshipScreens::cleanup()
+{
+    destroyScreens();
+    Browser::setHandler({});
+    delete m_messages;
+    delete m_season;
+}
+
+void TestChampionshipScreens::start(int storedRounds)
+{
+    for (int r = 1; r <= storedRounds; ++r) {
+        QStringList boxes = allScores("1", "0");
+        boxes[8] = boxes[9] = ""; // match 5 not played
+        Results::storeRoundResults(m_season->dataDir(), r, boxes);
+    }
+    createScreens(m_season->programPath());
+    m_messages->calls.clear();
+    Form1->fiVelurinoClick();
+    Form1->fiTabelaClick();
+    QVERIFY(QTest::qWaitForWindowExposed(FormTabela));
+}
+
+QStringList TestChampionshipScreens::boxTexts() const
+{
+    QStringList texts;
+    for (int k = 0; k < 11; ++k)
+        texts << FormTabela->homeBoxes[k]->text() << FormTabela->awayBoxes[k]->text();
+    return texts;
+}
+
+QList<MessageRecorder::Call> TestChampionshipScreens::callsOf(int kind) const
+{
+    QList<MessageRecorder::Call> found;
+    for (const MessageRecorder::Call &call : m_messages->calls)
+        if (call.kind == kind)
+            found << call;
+    return found;
+}
+
+void TestChampionshipScreens::roundTableLockStates_data()
+{
+    QTest::addColumn<int>("storedRounds");
+    QTest::addColumn<int>("round");
+    QTest::addColumn<bool>("boxesOpen");
+    QTest::addColumn<bool>("storeEnabled");
+    QTest::addColumn<bool>("withdrawEnabled");
+    QTest::addColumn<QString>("match5");
+    QTest::newRow("count 0 opens round 1") << 0 << 0 << true << true << false << "";
+    QTest::newRow("count 3 opens round 4") << 3 << 0 << true << true << false << "";
+    QTest::newRow("count 3, round 4 picked") << 3 << 4 << true << true << false << "";
+    QTest::newRow("count 3, round 6 locked") << 3 << 6 << false << false << false << "";
+    QTest::newRow("count 3, stored round 2 shows NO") << 3 << 2 << false << false << true << "NO";
+}
+
+void TestChampionshipScreens::roundTableLockStates()
+{
+    QFETCH(int, storedRounds);
+    QFETCH(int, round);
+    QFETCH(bool, boxesOpen);
+    QFETCH(bool, storeEnabled);
+    QFETCH(bool, withdrawEnabled);
+    QFETCH(QString, match5);
+    start(storedRounds);
+    QCOMPARE(FormTabela->CbRodadas->count(), 42);
+    QCOMPARE(FormTabela->CbRodadas->currentIndex(), storedRounds);
+    QCOMPARE(FormTabela->CbRodadas->currentText(), QString::number(storedRounds + 1) + "ª Rodada");
+    if (round)
+        FormTabela->CbRodadas->setCurrentIndex(round - 1);
+    const int shown = round ? round : storedRounds + 1;
+    QVERIFY(FormTabela->htmlLite1->toPlainText().contains(
+        QRegularExpression(QStringLiteral("Jogos da rodada %1\\b").arg(shown))));
+    for (int k = 0; k < 11; ++k) {
+        QCOMPARE(FormTabela->homeBoxes[k]->isEnabled(), boxesOpen);
+        QCOMPARE(FormTabela->awayBoxes[k]->isEnabled(), boxesOpen);
+    }
+    QCOMPARE(FormTabela->BtAtualiza->isEnabled(), storeEnabled);
+    QCOMPARE(FormTabela->BtDesfaz->isEnabled(), withdrawEnabled);
+    QCOMPARE(FormTabela->c5->text(), match5);
+    QCOMPARE(FormTabela->v5->text(), match5);
+    QCOMPARE(FormTabela->storedRounds, storedRounds);
+}
+
+void TestChampionshipScreens::allRoundsStoredShowsTheLastRound()
+{
+    start(42);
+    QCOMPARE(FormTabela->CbRodadas->currentIndex(), 41);
+    QCOMPARE(FormTabela->c1->text(), QString("1"));
+    QVERIFY(!FormTabela->c1->isEnabled());
+    QVERIFY(!FormTabela->BtAtualiza->isEnabled());
+    QVERIFY(FormTabela->BtDesfaz->isEnabled());
+    QVERIFY(callsOf(MessageCall::Error).isEmpty());
+}
+
+void TestChampionshipScreens::scoreBoxesTakeOnlyDigits_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letters, minus and blank are dropped") << "1a- 2"
+                                                          << ""
+                                                          << "12";
+    QTest::newRow("leading zero kept") << "02"
+                                       << ""
+                                       << "02";
+    QTest::newRow("digits pasted") << "1"
+                                   << "34"
+                                   << "134";
+    QTest::newRow("paste of 1a2 refused whole") << "5"
+                                                << "1a2"
+                                                << "5";
+    QTest::newRow("paste of a negative number refused") << ""
+                                                        << "-3"
+                                                        << "";
+}
+
+void TestChampionshipScreens::scoreBoxesTakeOnlyDigits()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    start();
+    ScoreBox *box = FormTabela->c3;
+    box->setFocus();
+    QTest::keyClicks(box, typed);
+    if (!pasted.isEmpty()) {
+        QApplication::clipboard()->setText(pasted);
+        box->paste();
+    }
+    QCOMPARE(box->text(), shown);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), shown.left(shown.size() - 1));
+}
+
+void TestChampionshipScreens::storeAndWithdrawByClicks()
+{
+    start();
+    const QByteArray before = snapshot(m_season->dataDir());
+    // Tab walks each match home then away.
+    FormTabela->c1->setFocus();
+    for (int k = 0; k < 11; ++k) {
+        if (k == 2) { // match 3 left empty
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            continue;
+        }
+        QTest::keyClicks(QApplication::focusWidget(), k == 0 ? "02" : "1");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), "0");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(FormTabela->c1->text(), QString("02"));
+    QCOMPARE(FormTabela->v11->text(), QString("0"));
+    QCOMPARE(FormTabela->c3->text(), QString());
+
+    QTest::mouseClick(FormTabela->BtAtualiza, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(callsOf(MessageCall::Inform).size(), 1);
+    QCOMPARE(callsOf(MessageCall::Inform).first().text, QString("Tabela Atualizada. "));
+    QCOMPARE(callsOf(MessageCall::Inform).first().caption, QString("Campeonato Velurino 2005"));
+    QVERIFY(!FormTabela->c1->isEnabled());
+    QVERIFY(!FormTabela->BtAtualiza->isEnabled());
+    QVERIFY(FormTabela->BtDesfaz->isEnabled());
+    QCOMPARE(FormTabela->storedRounds, 1);
+    QCOMPARE(counters(m_season->dataDir(), homeOf(1, 0)),
+             (QStringList{"3", "1", "1", "0", "0", "2", "0"}));
+
+    // The standings opened next carry the new counters.
+    FormTabela->BtVoltaClick();
+    Form1->fiClassificaClick();
+    QCOMPARE(FormClassifica->StringGrid1->item(1, 2)->text(), QString("3"));
+    QCOMPARE(FormClassifica->StringGrid1->item(1, 7)->text(), QString("2"));
+    QCOMPARE(FormClassifica->StringGrid1->item(22, 2)->text(), QString("0"));
+    FormClassifica->imVoltaClick();
+
+    // Back on the table the stored round is as it was left.
+    Form1->fiTabelaClick();
+    QCOMPARE(FormTabela->c1->text(), QString("02"));
+    QTest::mouseClick(FormTabela->BtDesfaz, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(snapshot(m_season->dataDir()), before);
+    QCOMPARE(boxTexts(), QStringList(22, QString()));
+    QVERIFY(FormTabela->c1->isEnabled());
+    QVERIFY(FormTabela->BtAtualiza->isEnabled());
+    QVERIFY(!FormTabela->BtDesfaz->isEnabled());
+    QCOMPARE(FormTabela->storedRounds, 0);
+    QVERIFY(callsOf(MessageCall::Error).isEmpty());
+
+    FormTabela->BtVoltaClick();
+    Form1->fiClassificaClick();
+    QCOMPARE(FormClassifica->StringGrid1->item(1, 2)->text(), QString("0"));
+}
+
+void TestChampionshipScreens::refusedStoreKeepsTheBoxesOpen()
+{
+    start();
+    const QByteArray before = snapshot(m_season->dataDir());
+    QTest::keyClicks(FormTabela->c4, "2");
+    QTest::mouseClick(FormTabela->BtAtualiza, Qt::LeftButton, {}, QPoint(5, 5));
+    const QList<MessageRecorder::Call> errors = callsOf(MessageCall::Error);
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().text.contains("jogo 4 da 1ª Rodada"), qPrintable(errors.first().text));
+    QVERIFY(callsOf(MessageCall::Inform).isEmpty());
+    QCOMPARE(snapshot(m_season->dataDir()), before);
+    QVERIFY(FormTabela->c4->isEnabled());
+    QVERIFY(FormTabela->BtAtualiza->isEnabled());
+    QCOMPARE(FormTabela->c4->text(), QString("2"));
+}
+
+void TestChampionshipScreens::changingRoundDropsWhatWasTyped()
+{
+    start(3);
+    QTest::keyClicks(FormTabela->c1, "4");
+    FormTabela->CbRodadas->setCurrentIndex(5);
+    FormTabela->CbRodadas->setCurrentIndex(3);
+    QCOMPARE(FormTabela->c1->text(), QString());
+    QVERIFY(FormTabela->c1->isEnabled());
+}
+
+void TestChampionshipScreens::hoverWorksAfterTheScreenWasClosed_data()
+{
+    QTest::addColumn<bool>("teams");
+    QTest::newRow("round table") << false;
+    QTest::newRow("teams grid") << true;
+}
+
+void TestChampionshipScreens::hoverWorksAfterTheScreenWasClosed()
+{
+    QFETCH(bool, teams);
+    start();
+    ScreenForm *form = teams ? static_cast<ScreenForm *>(FormTimes) : FormTabela;
+    TFocusImage *button = teams ? FormTimes->FocusImage5 : FormTabela->BtAtualiza;
+    PictureBox *background = teams ? FormTimes->ImTimes : FormTabela->ImTabela;
+    const QColor lit = TestSeason::colourOf(teams ? "timeson.bmp" : "tabelaon.bmp");
+    const QColor plain = TestSeason::colourOf(teams ? "times.bmp" : "tabela.bmp");
+    if (teams)
+        Form1->fiTimesClick();
+    form->close();
+    QVERIFY(Form1->isVisible());
+    QVERIFY(Form1->PanelAbertura->isVisible());
+    QVERIFY(!form->isVisible());
+
+    teams ? Form1->fiTimesClick() : Form1->fiTabelaClick();
+    emit button->OnMouseEnter(button);
+    QCOMPARE(background->picture().pixelColor(button->geometry().center()), lit);
+    emit button->OnMouseLeave(button);
+    QCOMPARE(background->picture().pixelColor(button->geometry().center()), plain);
+    QVERIFY(callsOf(MessageCall::Error).isEmpty());
+}
+
+void TestChampionshipScreens::standingsGrid()
+{
+    start(2);
+    FormTabela->BtVoltaClick();
+    Form1->fiClassificaClick();
+    QVERIFY(FormClassifica->isVisible());
+    QTableWidget *grid = FormClassifica->StringGrid1;
+    QCOMPARE(grid->rowCount(), 23);
+    QCOMPARE(grid->columnCount(), 10);
+    QCOMPARE(grid->columnWidth(1), 113);
+    QCOMPARE(grid->rowHeight(5), 24);
+    QStringList header;
+    for (int c = 0; c < 10; ++c)
+        header << grid->item(0, c)->text();
+    QCOMPARE(header, (QStringList{"Pos.", "Times", "PG", "J", "V", "E", "D", "GP", "GC", "SG"}));
+    QCOMPARE(grid->item(1, 0)->text(), QString("1º"));
+    QCOMPARE(grid->item(22, 0)->text(), QString("22º"));
+    QVERIFY(!(grid->item(3, 4)->flags() & Qt::ItemIsEditable));
+    // The top clubs won both rounds 1-0; match 5's clubs did not play.
+    QCOMPARE(grid->item(1, 2)->text(), QString("6"));
+    QCOMPARE(grid->item(1, 9)->text(), QString("2"));
+    QVERIFY(grid->item(1, 1)->text().endsWith(" F.C."));
+    QCOMPARE(grid->item(22, 9)->text(), QString("-2"));
+
+    FormClassifica->close();
+    QVERIFY(Form1->PanelAbertura->isVisible());
+}
+
+void TestChampionshipScreens::teamDetails()
+{
+    start();
+    QDir(m_season->dataDir()).mkpath("escudo");
+    QImage shield(121, 113, QImage::Format_RGB32);
+    shield.fill(Qt::green);
+    shield.save(m_season->dataDir() + "escudo/Cometa.bmp", "BMP");
+
+    Form1->fiTimesClick();
+    QVERIFY(FormTimes->PanelTimes->isVisible());
+    QCOMPARE(FormTimes->FocusImage4->Hint, QString("Cometa"));
+    QTest::mouseClick(FormTimes->FocusImage4, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(FormTimes->PanelDetalhe->isVisible());
+    QVERIFY(!FormTimes->PanelTimes->isVisible());
+    QCOMPARE(FormTimes->htmlDetalhe->toPlainText().simplified(), QString("Clube Cometa site"));
+    QCOMPARE(FormTimes->ImEscudo->picture().pixelColor(3, 3), QColor(Qt::green));
+
+    // A club without pictures keeps the shield shown before.
+    QTest::mouseClick(FormTimes->ImSairDetalhes, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(FormTimes->PanelTimes->isVisible());
+    QTest::mouseClick(FormTimes->FocusImage21, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(FormTimes->htmlDetalhe->toPlainText().simplified(), QString("Clube Veraneio site"));
+    QCOMPARE(FormTimes->ImEscudo->picture().pixelColor(3, 3), QColor(Qt::green));
+
+    // Leaving and coming back opens on the grid.
+    FormTimes->fiTimesSairClick();
+    Form1->fiTimesClick();
+    QVERIFY(FormTimes->PanelTimes->isVisible());
+    QVERIFY(!FormTimes->PanelDetalhe->isVisible());
+    QVERIFY(m_messages->calls.isEmpty());
+}
+
+void TestChampionshipScreens::missingDetailsFileIsReported()
+{
+    start();
+    QFile::remove(m_season->dataDir() + "Times.txt");
+    Form1->fiTimesClick();
+    QTest::mouseClick(FormTimes->FocusImage1, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(callsOf(MessageCall::Inform).size(), 1);
+    QCOMPARE(callsOf(MessageCall::Inform).first().text, QString("Erro. Reinstale o programa."));
+    QVERIFY(FormTimes->PanelDetalhe->isVisible());
+    QCOMPARE(FormTimes->htmlDetalhe->toPlainText().trimmed(), QString());
+}
+
+void TestChampionshipScreens::detailsLinks_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("browserAnswers");
+    QTest::addColumn<bool>("handedOver");
+    QTest::addColumn<bool>("stopBoxShown");
+    QTest::newRow("web address opened") << "http://cometa.example.org/" << true << true << false;
+    QTest::newRow("no browser") << "https://cometa.example.org/" << false << true << true;
+    QTest::newRow("mail address") << "mailto:clube@example.org" << true << true << false;
+    QTest::newRow("file path ignored") << "file:///etc/passwd" << true << false << false;
+    QTest::newRow("program ignored") << "/usr/bin/xterm -e rm" << true << false << false;
+    QTest::newRow("relative link ignored") << "historia.htm" << false << false << false;
+}
+
+void TestChampionshipScreens::detailsLinks()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, browserAnswers);
+    QFETCH(bool, handedOver);
+    QFETCH(bool, stopBoxShown);
+    start();
+    QStringList handed;
+    Browser::setHandler([&](const QString &url) {
+        handed << url;
+        return browserAnswers;
+    });
+    Form1->fiTimesClick();
+    QTest::mouseClick(FormTimes->FocusImage4, Qt::LeftButton, {}, QPoint(5, 5));
+    emit FormTimes->htmlDetalhe->hotSpotClicked(link);
+    QCOMPARE(handed, handedOver ? QStringList{link} : QStringList());
+    const QList<MessageRecorder::Call> stops = callsOf(MessageCall::Stop);
+    QCOMPARE(stops.size(), stopBoxShown ? 1 : 0);
+    if (stopBoxShown) {
+        QCOMPARE(stops.first().caption, QString("Campeontato Velurino"));
+        QCOMPARE(stops.first().text,
+                 "Não existe browser instalado em seu computador" + QString(15, ' ') + ".");
+    }
+    QVERIFY(FormTimes->PanelDetalhe->isVisible());
+}
+
+QTEST_MAIN(TestChampionshipScreens)
+#include "test_championship_screens.moc"

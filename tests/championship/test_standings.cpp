@@ -1,0 +1,257 @@
+// The standings order and the details pages: the exchange sort against a literal transcription
+// of the procedure the table has always used, the tie-breaks, counters shown as stored, and the
+// extraction of a club's details section.
+#include "seasonfixture.h"
+
+#include "standings.h"
+#include "teamdetails.h"
+#include "textfile.h"
+#include "velurinoerror.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestStandings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sameOrderAsTheExchangeProcedure();
+    void tieBreaks_data();
+    void tieBreaks();
+    void countersShownAsStored();
+    void damagedFilesAreRefused_data();
+    void damagedFilesAreRefused();
+    void seasonFilesGiveOneRowPerClub();
+    void detailsPage_data();
+    void detailsPage();
+};
+
+namespace {
+
+// "name:points,games,wins,draws,losses,scored,conceded" for each record, in file order.
+QStringList teamFileOf(const QStringList &records)
+{
+    QStringList lines{"Alvorada", "<p>antes</p>", "=]"};
+    for (const QString &record : records) {
+        const QString name = record.section(':', 0, 0);
+        lines << "[" + name + "]" << record.section(':', 1).split(',') << "==]";
+    }
+    return lines;
+}
+
+QStringList namesOf(const QStringList &records)
+{
+    QStringList names;
+    for (const QString &record : records)
+        names << record.section(':', 0, 0);
+    return names;
+}
+
+QStringList orderOf(const QList<StandingRow> &rows)
+{
+    QStringList names;
+    for (const StandingRow &row : rows)
+        names << row.name;
+    return names;
+}
+
+// The procedure as it was written: nine parallel lists of text, each key converted at every
+// comparison, every exchange swapping all nine lists.
+QList<QStringList> referenceSort(QList<QStringList> lists)
+{
+    enum
+    {
+        Name,
+        Points,
+        Games,
+        Wins,
+        Draws,
+        Losses,
+        Scored,
+        Conceded,
+        Difference
+    };
+    const int n = int(lists[Name].size());
+    for (int i = 0; i <= n - 2; ++i)
+        for (int j = i + 1; j <= n - 1; ++j) {
+            const auto v = [&](int list, int team) { return lists[list][team].toInt(); };
+            const bool higher =
+                v(Points, j) > v(Points, i) ||
+                (v(Points, j) == v(Points, i) && v(Wins, j) > v(Wins, i)) ||
+                (v(Points, j) == v(Points, i) && v(Wins, j) == v(Wins, i) &&
+                 v(Difference, j) > v(Difference, i)) ||
+                (v(Points, j) == v(Points, i) && v(Wins, j) == v(Wins, i) &&
+                 v(Difference, j) == v(Difference, i) && v(Scored, j) > v(Scored, i));
+            if (higher)
+                for (QStringList &list : lists)
+                    list.swapItemsAt(i, j);
+        }
+    return lists;
+}
+
+} // namespace
+
+void TestStandings::sameOrderAsTheExchangeProcedure()
+{
+    QRandomGenerator random(2005);
+    for (int trial = 0; trial < 2000; ++trial) {
+        const int teams = int(random.bounded(1, 26));
+        // Small ranges, so that many teams tie on some or all keys.
+        const int range = trial % 2 ? 3 : 8;
+        QStringList records;
+        QList<QStringList> lists(9);
+        for (int t = 0; t < teams; ++t) {
+            QStringList counters;
+            for (int c = 0; c < 7; ++c) {
+                QString text = QString::number(random.bounded(range));
+                if (random.bounded(5) == 0)
+                    text.prepend('0'); // stored as typed: "03"
+                counters << text;
+            }
+            const QString name = QStringLiteral("T%1").arg(t);
+            records << name + ":" + counters.join(',');
+            lists[0] << name;
+            for (int c = 0; c < 7; ++c)
+                lists[c + 1] << counters.at(c);
+            lists[8] << QString::number(counters.at(5).toInt() - counters.at(6).toInt());
+        }
+        QList<StandingRow> rows = Standings::extractRows(teamFileOf(records), namesOf(records));
+        Standings::exchangeSort(rows);
+        const QList<QStringList> expected = referenceSort(lists);
+        QCOMPARE(orderOf(rows), expected[0]);
+        for (int t = 0; t < teams; ++t) {
+            const StandingRow &row = rows.at(t);
+            const QStringList shown{row.points, row.games,  row.wins,     row.draws,
+                                    row.losses, row.scored, row.conceded, row.difference};
+            QStringList reference;
+            for (int c = 1; c < 9; ++c)
+                reference << expected[c][t];
+            QCOMPARE(shown, reference);
+        }
+    }
+}
+
+void TestStandings::tieBreaks_data()
+{
+    QTest::addColumn<QStringList>("records");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("equal points: more wins first, whatever the goal difference")
+        << QStringList{"A:7,5,1,4,0,9,1", "B:7,5,2,1,2,2,8"} << QStringList{"B", "A"};
+    QTest::newRow("equal points and wins: goal difference")
+        << QStringList{"A:4,3,1,1,1,3,3", "B:4,3,1,1,1,5,4"} << QStringList{"B", "A"};
+    QTest::newRow("then goals scored")
+        << QStringList{"A:4,3,1,1,1,3,3", "B:4,3,1,1,1,5,5"} << QStringList{"B", "A"};
+    QTest::newRow("ties follow the exchanges: A B C D gives D C A B")
+        << QStringList{"A:5,3,1,2,0,4,2", "B:1,3,0,1,2,1,5", "C:5,3,1,2,0,4,2", "D:9,3,3,0,0,6,0"}
+        << QStringList{"D", "C", "A", "B"};
+    QTest::newRow("10 points rank above 9, compared as numbers")
+        << QStringList{"A:9,4,3,0,1,5,3", "B:10,4,3,1,0,5,3"} << QStringList{"B", "A"};
+    QTest::newRow("10-12 is -2, below a team at 0")
+        << QStringList{"A:3,2,1,0,1,10,12", "B:3,2,1,0,1,4,4"} << QStringList{"B", "A"};
+    QTest::newRow("equal on all four keys keeps the file order of two")
+        << QStringList{"A:3,2,1,0,1,4,4", "B:3,2,1,0,1,4,4"} << QStringList{"A", "B"};
+}
+
+void TestStandings::tieBreaks()
+{
+    QFETCH(QStringList, records);
+    QFETCH(QStringList, order);
+    QList<StandingRow> rows = Standings::extractRows(teamFileOf(records), namesOf(records));
+    Standings::exchangeSort(rows);
+    QCOMPARE(orderOf(rows), order);
+}
+
+void TestStandings::countersShownAsStored()
+{
+    const QList<StandingRow> rows =
+        Standings::extractRows(teamFileOf({"A:07,3,2,1,0,10,12"}), {"Alvorada Esporte Clube"});
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].name, QString("Alvorada Esporte Clube"));
+    QCOMPARE(rows[0].points, QString("07"));
+    QCOMPARE(rows[0].pointsKey, 7);
+    QCOMPARE(rows[0].difference, QString("-2"));
+}
+
+void TestStandings::damagedFilesAreRefused_data()
+{
+    QTest::addColumn<QStringList>("teamFile");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("fewer names than records")
+        << teamFileOf({"A:1,1,0,1,0,1,1", "B:1,1,0,1,0,1,1"}) << QStringList{"A"} << "Nomes.txt";
+    QTest::newRow("record with six counters")
+        << QStringList{"1", "1", "0", "1", "0", "1", "==]"} << QStringList{"A"} << "menos de sete";
+    QTest::newRow("goals scored not a number")
+        << teamFileOf({"A:1,1,0,1,0,um,1"}) << QStringList{"A"} << "\"um\"";
+}
+
+void TestStandings::damagedFilesAreRefused()
+{
+    QFETCH(QStringList, teamFile);
+    QFETCH(QStringList, names);
+    QFETCH(QString, message);
+    try {
+        Standings::extractRows(teamFile, names);
+        QFAIL("the damaged file was read");
+    } catch (const VelurinoError &error) {
+        QVERIFY2(error.message().contains(message), qPrintable(error.message()));
+    }
+}
+
+void TestStandings::seasonFilesGiveOneRowPerClub()
+{
+    QTemporaryDir dir;
+    SeasonFixture::write(dir.path() + "/");
+    const QList<StandingRow> rows = buildStandings(dir.path() + "/");
+    QCOMPARE(rows.size(), 22);
+    // All equal at the start: the exchanges leave the file order.
+    QCOMPARE(rows.first().name, QString("Alvorada F.C."));
+    QCOMPARE(rows.last().name, QString("Veraneio F.C."));
+}
+
+void TestStandings::detailsPage_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("page");
+    const QStringList file{"[Cometa]",
+                           "0",
+                           "0",
+                           "0",
+                           "0",
+                           "0",
+                           "0",
+                           "0",
+                           "==]",
+                           "Cometa",
+                           "<p>Fundado</p>",
+                           "<a href=x>site</a>",
+                           "=]",
+                           "Farol",
+                           "=]",
+                           "Mirante",
+                           "<p>sem fim</p>"};
+    QTest::newRow("the lines between the key and =]") << file << "Cometa"
+                                                      << "<p>Fundado</p>\r\n<a href=x>site</a>\r\n";
+    QTest::newRow("key found ignoring case") << file << "COMETA"
+                                             << "<p>Fundado</p>\r\n<a href=x>site</a>\r\n";
+    QTest::newRow("key directly followed by =] is an empty page") << file << "Farol"
+                                                                  << "";
+    QTest::newRow("key without a section is an empty page, not another club's") << file << "Gaviao"
+                                                                                << "";
+    QTest::newRow("section without =] is an empty page") << file << "Mirante"
+                                                         << "";
+}
+
+void TestStandings::detailsPage()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, key);
+    QFETCH(QString, page);
+    QCOMPARE(TeamDetails::detailsPage(lines, key), page);
+}
+
+QTEST_APPLESS_MAIN(TestStandings)
+#include "test_standings.moc"
