@@ -2,11 +2,11 @@
 
 #include "betsheetprinter.h"
 #include "datadirs.h"
-#include "digitfilter.h"
 #include "guard.h"
 #include "messages.h"
 #include "navigation.h"
 #include "poolfiles.h"
+#include "scorebox.h"
 #include "seasonfiles.h"
 #include "velurinoerror.h"
 
@@ -57,17 +57,14 @@ TFormAposta::TFormAposta(QWidget *parent) : ScreenForm(QStringLiteral("FormApost
     setupRoundPageView(htmlAposta, false);
     htmlAposta->move(9, 111);
 
-    QLineEdit **homes[11] = {&c1, &c2, &c3, &c4, &c5, &c6, &c7, &c8, &c9, &c10, &c11};
-    QLineEdit **aways[11] = {&v1, &v2, &v3, &v4, &v5, &v6, &v7, &v8, &v9, &v10, &v11};
-    auto *filter = new DigitFilter(this);
+    ScoreBox **homes[11] = {&c1, &c2, &c3, &c4, &c5, &c6, &c7, &c8, &c9, &c10, &c11};
+    ScoreBox **aways[11] = {&v1, &v2, &v3, &v4, &v5, &v6, &v7, &v8, &v9, &v10, &v11};
     for (int k = 0; k < 11; ++k) {
         for (auto [box, x, name] : {std::tuple{homes[k], 168, QStringLiteral("c%1")},
                                     std::tuple{aways[k], 216, QStringLiteral("v%1")}}) {
-            *box = new QLineEdit(PanelAposta);
+            *box = new ScoreBox(PanelAposta);
             (*box)->setObjectName(name.arg(k + 1));
             (*box)->setGeometry(x, BoxTops[k], 33, 19);
-            (*box)->setFrame(false);
-            (*box)->setValidator(filter);
         }
         m_home[k] = *homes[k];
         m_away[k] = *aways[k];

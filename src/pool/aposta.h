@@ -8,9 +8,9 @@
 #include "htmlview.h"
 #include "screenform.h"
 
+#include "scorebox.h"
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 #include <array>
 
@@ -31,8 +31,8 @@ public:
     QComboBox *CbRodada;
     QLabel *LbAviso;
     HtmlView *htmlAposta;
-    QLineEdit *c1, *c2, *c3, *c4, *c5, *c6, *c7, *c8, *c9, *c10, *c11;
-    QLineEdit *v1, *v2, *v3, *v4, *v5, *v6, *v7, *v8, *v9, *v10, *v11;
+    ScoreBox *c1, *c2, *c3, *c4, *c5, *c6, *c7, *c8, *c9, *c10, *c11;
+    ScoreBox *v1, *v2, *v3, *v4, *v5, *v6, *v7, *v8, *v9, *v10, *v11;
     TFocusImage *BtAtualiza;
     TFocusImage *BtDesfaz;
     TFocusImage *BtImprime;

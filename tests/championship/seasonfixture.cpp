@@ -2,8 +2,6 @@
 
 #include "textfile.h"
 
-#include <QFile>
-
 namespace SeasonFixture {
 
 namespace {
@@ -97,23 +95,12 @@ void write(const QString &dataDir)
 
 QByteArray bytes(const QString &dataDir, const QString &name)
 {
-    QFile file(dataDir + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    return TestFiles::bytesOf(dataDir + name);
 }
 
 void writeBytes(const QString &dataDir, const QString &name, const QByteArray &bytes)
 {
-    QFile file(dataDir + name);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-QByteArray snapshot(const QString &dataDir)
-{
-    return bytes(dataDir, "Resultado.txt") + "\n--\n" + bytes(dataDir, "Times.txt") + "\n--\n" +
-           bytes(dataDir, "Rodada.txt");
+    TestFiles::writeBytes(dataDir + name, bytes);
 }
 
 QStringList counters(const QString &dataDir, const QString &team)

@@ -3,6 +3,8 @@
 // ("Times.txt"), display names ("Nomes.txt") and round pages ("tabela1.htm").
 #pragma once
 
+#include "testfiles.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,8 +21,8 @@ void write(const QString &dataDir);
 
 QByteArray bytes(const QString &dataDir, const QString &name);
 void writeBytes(const QString &dataDir, const QString &name, const QByteArray &bytes);
-// The three files results entry writes, concatenated, to compare before and after.
-QByteArray snapshot(const QString &dataDir);
+// The whole data directory, to compare before and after.
+using TestFiles::snapshot;
 
 // The seven counters of a team's record, as text.
 QStringList counters(const QString &dataDir, const QString &team);

@@ -197,7 +197,7 @@ void TestChampionshipScreens::scoreBoxesTakeOnlyDigits()
 void TestChampionshipScreens::storeAndWithdrawByClicks()
 {
     start();
-    const QByteArray before = snapshot(m_season->dataDir());
+    const auto before = snapshot(m_season->dataDir());
     // Tab walks each match home then away.
     FormTabela->c1->setFocus();
     for (int k = 0; k < 11; ++k) {
@@ -254,7 +254,7 @@ void TestChampionshipScreens::storeAndWithdrawByClicks()
 void TestChampionshipScreens::refusedStoreKeepsTheBoxesOpen()
 {
     start();
-    const QByteArray before = snapshot(m_season->dataDir());
+    const auto before = snapshot(m_season->dataDir());
     QTest::keyClicks(FormTabela->c4, "2");
     QTest::mouseClick(FormTabela->BtAtualiza, Qt::LeftButton, {}, QPoint(5, 5));
     const QList<MessageRecorder::Call> errors = callsOf(MessageCall::Error);

@@ -127,7 +127,7 @@ void TestResults::storeThenWithdrawRestoresEveryByte()
     QFETCH(QStringList, boxes);
     for (int r = 1; r <= earlierRounds; ++r)
         Results::storeRoundResults(dir(), r, allScores(QString::number(r % 3), "1"));
-    const QByteArray before = snapshot(dir());
+    const auto before = snapshot(dir());
 
     QCOMPARE(Results::storeRoundResults(dir(), round, boxes), earlierRounds + 1);
     QVERIFY(snapshot(dir()) != before);
@@ -256,7 +256,7 @@ void TestResults::storeRefusalsChangeNoFile()
     QFETCH(int, round);
     QFETCH(QString, message);
     damage(dir(), Damage(damageKind), std::clamp(round, 1, 42));
-    const QByteArray before = snapshot(dir());
+    const auto before = snapshot(dir());
     QStringList boxes = allScores("1", "0");
     boxes[box] = text;
     try {
@@ -290,7 +290,7 @@ void TestResults::withdrawRefusalsChangeNoFile()
         Results::storeRoundResults(dir(), 3, allScores("3", "3"));
         damage(dir(), Damage(damageKind), 3);
     }
-    const QByteArray before = snapshot(dir());
+    const auto before = snapshot(dir());
     try {
         Results::undoRoundResults(dir(), 3);
         QFAIL("the withdrawal was not refused");

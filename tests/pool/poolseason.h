@@ -2,46 +2,16 @@
 // pages, the participants list and participant files, written as the program would find them.
 #pragma once
 
-#include <QDir>
-#include <QFile>
-#include <QMap>
+#include "testfiles.h"
+
 #include <QStringList>
 
 namespace PoolSeason {
 
-inline QByteArray joined(const QStringList &lines)
-{
-    QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
-}
-
-inline void write(const QString &path, const QStringList &lines)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(joined(lines));
-}
-
-inline QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-// Every file of a directory tree with its bytes: a picture of "nothing changed".
-inline QMap<QString, QByteArray> snapshot(const QString &dir)
-{
-    QMap<QString, QByteArray> files;
-    QDir root(dir);
-    for (const QString &name : root.entryList(QDir::Files))
-        files.insert(name, bytesOf(root.filePath(name)));
-    for (const QString &sub : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        for (auto [name, bytes] : snapshot(root.filePath(sub)).asKeyValueRange())
-            files.insert(sub + QLatin1Char('/') + name, bytes);
-    return files;
-}
+using TestFiles::bytesOf;
+using TestFiles::joined;
+using TestFiles::snapshot;
+using TestFiles::write;
 
 inline QString home(int round, int k)
 {

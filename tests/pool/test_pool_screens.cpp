@@ -243,12 +243,15 @@ void TestPoolScreens::digitFilterOnTypedAndPastedText_data()
     QTest::newRow("leading zero kept") << "01"
                                        << ""
                                        << "01";
-    QTest::newRow("pasted text with letters") << ""
-                                              << "3x 4!"
-                                              << "34";
-    QTest::newRow("pasted after typed") << "1"
-                                        << "-5"
-                                        << "15";
+    QTest::newRow("pasted text with letters refused whole") << ""
+                                                            << "3x 4!"
+                                                            << "";
+    QTest::newRow("pasted digits after typed") << "1"
+                                               << "05"
+                                               << "105";
+    QTest::newRow("pasted score 2-1 not read as 21") << "1"
+                                                     << "2-1"
+                                                     << "1";
     QTest::newRow("pasted letters only") << "2"
                                          << "abc"
                                          << "2";

@@ -1,5 +1,6 @@
-// A score box of the round table: a flat edit box into which only digits enter, whether typed or
-// pasted. Text put in by the program itself (a stored "NO") is shown as it stands.
+// A score box of the round table and of the bet screen: a flat edit box into which only digits
+// enter, whether typed or pasted. Text put in by the program itself (a stored "NO") is shown as it
+// stands.
 #pragma once
 
 #include <QLineEdit>
