@@ -3,7 +3,9 @@
 #include "aposta.h"
 #include "bolao.h"
 #include "classifica.h"
+#include "filechanges.h"
 #include "form1.h"
+#include "guard.h"
 #include "messages.h"
 #include "rank.h"
 #include "tabela.h"
@@ -12,7 +14,28 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLockFile>
 #include <QTranslator>
+
+const QString LockFileName = QStringLiteral("velurino.lock");
+
+bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile &lock)
+{
+    // The lock is held for the program's whole life, so it must never be judged stale by its age.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        inform(nullptr, QStringLiteral("O %1 já está aberto com esta pasta de dados. Use a janela "
+                                       "que já está aberta.")
+                            .arg(AppTitle));
+        return false;
+    }
+    // The data directory first: its record may name staged files of the pool directory.
+    guarded(nullptr, [&] {
+        recoverChanges(dataDir);
+        recoverChanges(poolDir);
+    });
+    return true;
+}
 
 void createScreens(const QString &programPath)
 {

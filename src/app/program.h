@@ -5,6 +5,17 @@
 #include <QString>
 
 class QApplication;
+class QLockFile;
+
+// The name of the lock file in the data directory.
+extern const QString LockFileName;
+
+// Takes the data directory for this program before any screen reads it: one program per data
+// directory, and what an interrupted write left behind is finished or thrown away. False, after
+// telling the user, when another program already has the directory open. A lock left by a program
+// that was killed is taken over. A directory where no lock can be made (read-only, missing) is
+// still opened, since nothing can be written there either.
+bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile &lock);
 
 // Sets the application title and creates the ten screens; the main form is then shown.
 void createScreens(const QString &programPath);

@@ -1,11 +1,21 @@
-// One operation's writes to the data directory, applied together: every new file content is
-// computed first, then the files are replaced in the order given, each atomically. Operations
-// that change more than one file go through here so that they all share one way of writing.
+// One operation's writes to the data directory, applied all or nothing, even when the program is
+// killed or the machine loses power half way.
+//
+// How: every new content is written beside its target ("Times.txt.gravando"), then all of them
+// are synced to disk, then a small record, "operacao.pendente", naming the replacements and
+// removals is written atomically in the directory that holds every target. From the moment that
+// record exists the operation counts as done: the staged files are renamed over their targets,
+// the removed files deleted, and the record deleted last. At start, before anything reads the
+// files, `recoverChanges` finishes an operation whose record exists and throws away staged files
+// that no record names, so the files are always as before or as after the operation. The data
+// files themselves keep their formats; only these two kinds of transient files are added.
 #pragma once
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 struct FileChange
 {
@@ -26,6 +36,25 @@ struct FileChange
     static FileChange remove(QString path) { return {Remove, std::move(path), {}}; }
 };
 
+namespace FileChanges {
+
+// The record of an operation in progress, and the suffix of a staged file.
+inline constexpr const char *RecordName = "operacao.pendente";
+inline constexpr const char *StagingSuffix = ".gravando";
+
+// Test seam: called at every step of `applyChanges` (after each staged file, after the sync,
+// after the record, after each replacement or removal, after the record's removal) with the step's
+// name. Pass an empty function to remove it.
+void setStepHook(std::function<void(const char *step)> hook);
+
+} // namespace FileChanges
+
 // Encodes every content first (a text that cannot be written fails before any file changes),
-// then applies the changes in order. Removing a file that does not exist is no failure.
+// then applies the changes all or nothing. Removing a file that does not exist is no failure.
+// A failure while staging (a full disk, say) throws with nothing changed.
 void applyChanges(const QList<FileChange> &changes);
+
+// Finishes or discards what an interrupted `applyChanges` left in `dir`: with a complete record,
+// the operation is completed; without one, staged files are removed. Returns true when anything
+// was found. Throws when a record cannot be completed.
+bool recoverChanges(const QString &dir);

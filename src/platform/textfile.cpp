@@ -26,6 +26,14 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+VelurinoError writeFailure(const QString &path)
+{
+    return VelurinoError(
+        QStringLiteral("Não foi possível gravar o arquivo \"%1\". Verifique se há espaço em "
+                       "disco e permissão de escrita; nenhuma alteração foi feita nele.")
+            .arg(shownPath(path)));
+}
+
 } // namespace
 
 QString decode(const QByteArray &bytes)
@@ -143,23 +151,31 @@ QStringList readLines(const QString &dir, const QString &name)
 
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
-    const auto failed = [&path] {
-        return VelurinoError(
-            QStringLiteral("Não foi possível gravar o arquivo \"%1\". Verifique se há espaço em "
-                           "disco e permissão de escrita; nenhuma alteração foi feita nele.")
-                .arg(shownPath(path)));
-    };
     if (writeFilter() && !writeFilter()(path))
-        throw failed();
+        throw writeFailure(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw failed();
+        throw writeFailure(path);
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        throw failed();
+        throw writeFailure(path);
     }
     if (!file.commit())
-        throw failed();
+        throw writeFailure(path);
+}
+
+void writeStaging(const QString &target, const QString &staging, const QByteArray &bytes)
+{
+    if (writeFilter() && !writeFilter()(target))
+        throw writeFailure(target);
+    QFile file(staging);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(bytes) == bytes.size() && file.flush();
+    if (!written) {
+        file.close();
+        QFile::remove(staging);
+        throw writeFailure(target);
+    }
 }
 
 void writeLines(const QString &path, const QStringList &lines)

@@ -43,12 +43,16 @@ QStringList readLines(const QString &dir, const QString &name);
 void writeLines(const QString &path, const QStringList &lines);
 void writeLines(const QString &dir, const QString &name, const QStringList &lines);
 void writeBytes(const QString &path, const QByteArray &bytes);
+// Writes the new content of `target` into the file `staging` as it stands, not yet synced to disk;
+// a failure removes `staging` and names `target`, the file the user knows.
+void writeStaging(const QString &target, const QString &staging, const QByteArray &bytes);
 
 // Removes the file; false when it did not exist or could not be removed.
 bool removeFile(const QString &path);
 
-// Test seam: called before every replacement with the target path; returning false makes that
-// write fail as a full disk would. Pass an empty function to restore normal writing.
+// Test seam: called before every replacement (and every staging write) with the target path;
+// returning false makes that write fail as a full disk would. Pass an empty function to restore
+// normal writing.
 void setWriteFilter(std::function<bool(const QString &path)> filter);
 
 } // namespace TextFile

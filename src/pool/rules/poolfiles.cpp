@@ -160,22 +160,9 @@ Registration registerParticipant(const QString &dataDir, const QString &poolDir,
     QStringList file{headerMarker(name)};
     file += startingCounters(poolDir, roundFile, list, rankFile);
     file += headerEndMarker(name);
-    const QString path = participantPath(poolDir, name);
-    const bool existed = QFile::exists(path);
-    const QByteArray before = existed ? TextFile::readBytes(path) : QByteArray();
-    try {
-        applyChanges(
-            {FileChange::replace(path, file),
-             FileChange::replace(TextFile::resolve(poolDir, ListFile), list + QStringList{name})});
-    } catch (const VelurinoError &) {
-        // "Lista.txt" could not be written: the participant file goes back to what it was, so
-        // that no file names a participant the list does not hold.
-        if (existed)
-            TextFile::writeBytes(path, before);
-        else
-            TextFile::removeFile(path);
-        throw;
-    }
+    applyChanges(
+        {FileChange::replace(participantPath(poolDir, name), file),
+         FileChange::replace(TextFile::resolve(poolDir, ListFile), list + QStringList{name})});
     return {true, MsgRegistered};
 }
 
