@@ -165,11 +165,13 @@ void TFormAposta::CbRodadaChange()
         }
     }
     LbAviso->clear();
-    LbAviso->adjustSize();
+    // An empty notice would still show as a small white box.
+    LbAviso->hide();
     if (Pool::isRoundClosed(DataDir(), n)) {
         setBoxesEnabled(false);
         LbAviso->setText(MsgClosed);
         LbAviso->adjustSize();
+        LbAviso->show();
     }
 }
 

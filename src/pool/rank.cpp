@@ -52,6 +52,8 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGGeral->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SGGeral->horizontalHeader()->setFixedHeight(RowHeight);
     SGGeral->horizontalHeader()->setHighlightSections(false);
+    // The last column takes the frame's spare pixels, so no bare header corner shows.
+    SGGeral->horizontalHeader()->setStretchLastSection(true);
     for (int col = 0; col < 6; ++col)
         SGGeral->setColumnWidth(col, ColumnWidths[col]);
 

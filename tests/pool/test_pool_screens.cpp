@@ -343,6 +343,7 @@ void TestPoolScreens::closedRounds()
     FormAposta->CbRodadaChange();
     QCOMPARE(FormAposta->LbAviso->text(),
              closed ? QStringLiteral("As apostas estão finalizadas para essa rodada.") : QString());
+    QCOMPARE(FormAposta->LbAviso->isVisibleTo(FormAposta), closed);
     QCOMPARE(FormAposta->c1->isEnabled(), !closed);
     QCOMPARE(FormAposta->v11->isEnabled(), !closed);
     QVERIFY(FormAposta->BtAtualiza->isEnabled());
