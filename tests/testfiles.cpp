@@ -31,6 +31,16 @@ QByteArray bytesOf(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString &name : source.entryList(QDir::Files | QDir::Hidden))
+        QFile::copy(source.filePath(name), QDir(to).filePath(name));
+    for (const QString &sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        copyTree(source.filePath(sub), QDir(to).filePath(sub));
+}
+
 Snapshot snapshot(const QString &dir)
 {
     Snapshot files;

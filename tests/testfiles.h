@@ -16,6 +16,9 @@ void writeBytes(const QString &path, const QByteArray &bytes);
 // The file's bytes, or "<missing>" when it cannot be read.
 QByteArray bytesOf(const QString &path);
 
+// Copies the tree `from` into `to`, creating `to` as needed.
+void copyTree(const QString &from, const QString &to);
+
 // Every file of a directory tree, by path relative to `dir`, with its bytes.
 using Snapshot = QMap<QString, QByteArray>;
 Snapshot snapshot(const QString &dir);

@@ -22,19 +22,11 @@
 
 namespace {
 
+using TestFiles::copyTree;
+
 constexpr int StepPauseUs = 1000;
 
 QString childPath;
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QString &name : source.entryList(QDir::Files | QDir::Hidden))
-        QFile::copy(source.filePath(name), QDir(to).filePath(name));
-    for (const QString &sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        copyTree(source.filePath(sub), QDir(to).filePath(sub));
-}
 
 void reset(const QString &from, const QString &to)
 {

@@ -26,15 +26,7 @@ private:
 
 namespace {
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QString &name : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(name), QDir(to).filePath(name));
-    for (const QString &sub : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        copyTree(source.filePath(sub), QDir(to).filePath(sub));
-}
+using TestFiles::copyTree;
 
 // The number of writes `op` makes on a fresh copy of the prepared season.
 int writesOf(const QString &op, const QString &from, const QString &work)
