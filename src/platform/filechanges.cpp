@@ -220,8 +220,9 @@ void applyChanges(const QList<FileChange> &changes)
     QList<QByteArray> contents;
     contents.reserve(changes.size());
     for (const FileChange &change : changes)
-        contents.append(change.kind == FileChange::Replace ? TextFile::joinLines(change.lines)
-                                                           : QByteArray());
+        contents.append(change.kind != FileChange::Replace ? QByteArray()
+                        : change.encoded                   ? change.bytes
+                                                           : TextFile::joinLines(change.lines));
     // One file replaced on its own is already all or nothing.
     if (changes.size() == 1 && changes.first().kind == FileChange::Replace) {
         TextFile::writeBytes(changes.first().path, contents.first());

@@ -9,6 +9,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <cstring>
+
 namespace TextFile {
 
 namespace {
@@ -80,16 +82,35 @@ QStringList splitLines(const QString &text)
 
 QByteArray joinLines(const QStringList &lines)
 {
-    QString text;
     qsizetype size = 0;
     for (const QString &line : lines)
         size += line.size() + 2;
-    text.reserve(size);
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
     for (const QString &line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
+        // Plain ASCII, nearly every line of the data files, is its own bytes; any other line goes
+        // through the code page, which refuses what it cannot hold.
+        const QChar *in = line.constData();
+        const qsizetype n = line.size();
+        qsizetype i = 0;
+        while (i < n && in[i].unicode() < 0x80)
+            ++i;
+        if (i == n) {
+            for (qsizetype j = 0; j < n; ++j)
+                out[j] = char(in[j].unicode());
+            out += n;
+        } else {
+            const QByteArray encoded = encode(line);
+            const qsizetype at = out - bytes.data();
+            // A Windows-1252 character is one byte, so the size still holds.
+            memcpy(out, encoded.constData(), size_t(encoded.size()));
+            out = bytes.data() + at + encoded.size();
+        }
+        *out++ = '\r';
+        *out++ = '\n';
     }
-    return encode(text);
+    bytes.truncate(out - bytes.data());
+    return bytes;
 }
 
 int findLine(const QStringList &lines, const QString &text, int from)

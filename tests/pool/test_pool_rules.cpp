@@ -5,12 +5,16 @@
 #include "betsheet.h"
 #include "poolfiles.h"
 #include "ranking.h"
+#include "seasonfiles.h"
 #include "textfile.h"
 #include "velurinoerror.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <climits>
+#include <functional>
 
 using namespace PoolSeason;
 
@@ -28,6 +32,8 @@ private slots:
     void sortRanking_data();
     void sortRanking();
     void sortRankingMatchesTheExchangeProcedure();
+    void sortRankingMatchesTheExchangeProcedureAtScale_data();
+    void sortRankingMatchesTheExchangeProcedureAtScale();
 
     void refusedNameChangesNoFile_data();
     void refusedNameChangesNoFile();
@@ -50,6 +56,8 @@ private slots:
     void recomputeStopsBeforeAnyWriteOnBadFile();
     void roundRanking();
     void roundsWithResultsInRoundOrder();
+    void rankingsReadFilesAsLineListsDo_data();
+    void rankingsReadFilesAsLineListsDo();
     void betSheetTextsAndPositions_data();
     void betSheetTextsAndPositions();
 
@@ -220,6 +228,53 @@ void TestPoolRules::sortRankingMatchesTheExchangeProcedure()
         for (int i = 0; i < count; ++i)
             expected.push_back({QString::number(i), random.bounded(3), random.bounded(2),
                                 random.bounded(2), random.bounded(2)});
+        Ranking rows(expected.begin(), expected.end());
+        exchangeProcedure(expected);
+        SortRanking(rows);
+        QCOMPARE(rows, Ranking(expected.begin(), expected.end()));
+    }
+}
+
+void TestPoolRules::sortRankingMatchesTheExchangeProcedureAtScale_data()
+{
+    // The counters are drawn from `spread` values each (0 draws from the extremes a hand-edited
+    // file can hold), so that most rows tie with many others on some or all counters.
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("spread");
+    QTest::addColumn<QString>("order");
+    QTest::addColumn<int>("trials");
+    QTest::newRow("short lists, two values") << 40 << 2 << "list" << 400;
+    QTest::newRow("300 rows, three values") << 300 << 3 << "list" << 40;
+    QTest::newRow("300 rows, eight values") << 300 << 8 << "list" << 40;
+    QTest::newRow("2000 rows, a season's spread") << 2000 << 12 << "list" << 3;
+    QTest::newRow("1000 rows, ascending") << 1000 << 5 << "ascending" << 3;
+    QTest::newRow("1000 rows, descending") << 1000 << 5 << "descending" << 3;
+    QTest::newRow("1000 rows, all equal") << 1000 << 1 << "list" << 1;
+    QTest::newRow("500 rows, extreme counters") << 500 << 0 << "list" << 10;
+}
+
+void TestPoolRules::sortRankingMatchesTheExchangeProcedureAtScale()
+{
+    QFETCH(int, count);
+    QFETCH(int, spread);
+    QFETCH(QString, order);
+    QFETCH(int, trials);
+    QRandomGenerator random(quint32(count * 31 + spread));
+    const int extremes[] = {INT_MIN, -1, 0, 1, INT_MAX};
+    const auto draw = [&] {
+        return spread > 0 ? random.bounded(spread) : extremes[random.bounded(5)];
+    };
+    for (int trial = 0; trial < trials; ++trial) {
+        std::vector<TRankRow> expected;
+        for (int i = 0; i < count; ++i)
+            expected.push_back({QString::number(i), draw(), draw(), draw(), draw()});
+        if (order != QLatin1String("list")) {
+            const bool ascending = order == QLatin1String("ascending");
+            std::stable_sort(expected.begin(), expected.end(),
+                             [ascending](const TRankRow &a, const TRankRow &b) {
+                                 return ascending ? Pool::ranksAbove(b, a) : Pool::ranksAbove(a, b);
+                             });
+        }
         Ranking rows(expected.begin(), expected.end());
         exchangeProcedure(expected);
         SortRanking(rows);
@@ -536,6 +591,164 @@ void TestPoolRules::roundsWithResultsInRoundOrder()
     QCOMPARE(Pool::roundsWithResults(block(3, goals()) + block(1, goals()) + block(5, goals())),
              QList<int>({1, 3, 5}));
     QCOMPARE(Pool::roundsWithResults(QStringList{}), QList<int>{});
+}
+
+// What the three rankings give when every file is read as a line list by TextFile and every
+// marker found by findLine: a ranking, or the error's message.
+static QString rankingOrError(const std::function<Ranking()> &compute)
+{
+    try {
+        QStringList text;
+        for (const TRankRow &row : compute())
+            text << QStringLiteral("%1 %2 %3 %4 %5")
+                        .arg(row.name)
+                        .arg(row.PG)
+                        .arg(row.AC)
+                        .arg(row.AR)
+                        .arg(row.AG);
+        return text.join(QLatin1String(", "));
+    } catch (const VelurinoError &error) {
+        return QStringLiteral("error: ") + error.message();
+    }
+}
+
+void TestPoolRules::rankingsReadFilesAsLineListsDo_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray header = "[Ana]\r\n7\r\n1\r\n2\r\n2\r\n[/Ana]\r\n";
+    QByteArray round1 = "[1]\r\n";
+    for (int k = 0; k < 11; ++k)
+        round1 += k == 0 ? "2\r\n1\r\n" : "0\r\n0\r\n";
+    round1 += "[/1]\r\n";
+    QByteArray round2 = round1;
+    round2.replace("[1]", "[2]").replace("[/1]", "[/2]");
+    const QByteArray whole = header + round1 + round2;
+    QTest::newRow("CR LF") << "Ana" << whole;
+    QTest::newRow("lone LF") << "Ana" << QByteArray(whole).replace("\r\n", "\n");
+    QTest::newRow("lone CR") << "Ana" << QByteArray(whole).replace("\r\n", "\r");
+    QTest::newRow("mixed ends, no last terminator")
+        << "Ana" << QByteArray(whole).replace("0\r\n0\r\n", "0\n0\r").chopped(2);
+    QTest::newRow("bytes 0x80 to 0x9F and accents kept")
+        << "Ana" << header + "\x80\x81\x8d\x8f\x90\x9d\x9f S\xe3o\r\n" + round1 + round2;
+    QTest::newRow("leading zero, sign and blanks")
+        << "Ana"
+        << QByteArray(whole)
+               .replace("[1]\r\n2\r\n1\r\n", "[1]\r\n02\r\n+1\r\n")
+               .replace("[2]\r\n2\r\n1\r\n", "[2]\r\n 2\r\n1 \r\n");
+    QTest::newRow("marker with a leading zero is no marker")
+        << "Ana" << QByteArray(whole).replace("[1]\r\n", "[01]\r\n");
+    QTest::newRow("section without its end line") << "Ana" << header + round1.chopped(6) + round2;
+    QTest::newRow("end line only before the section")
+        << "Ana" << header + "[/1]\r\n" + round1.chopped(6) + round2;
+    QTest::newRow("section before the header end") << "Ana"
+                                                   << "[Ana]\r\n" + round1 + "0\r\n";
+    QTest::newRow("header reads as the marker of round 1")
+        << "1" << QByteArray(whole).replace("Ana", "1");
+    QTest::newRow("prediction not a number")
+        << "Ana" << QByteArray(whole).replace("[2]\r\n2", "[2]\r\nx");
+    QTest::newRow("section cut short") << "Ana" << header + round1 + "[2]\r\n1\r\n";
+    QTest::newRow("counter not a number")
+        << "Ana" << QByteArray(header).replace("7", "sete") + round1;
+    QTest::newRow("numbers beyond the integers")
+        << "Ana"
+        << QByteArray(whole).replace("7", "99999999999").replace("[2]\r\n2", "[2]\r\n2147483648");
+    QTest::newRow("counters missing") << "Ana" << QByteArray("[Ana]\r\n7\r\n1\r\n");
+    QTest::newRow("empty file") << "Ana" << QByteArray();
+}
+
+void TestPoolRules::rankingsReadFilesAsLineListsDo()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, file);
+    writeData(QStringLiteral("Rodada.txt"), roundFile(2));
+    QStringList secondRound = goals({{"1", "1"}, {"3", "0"}});
+    secondRound[6] = secondRound[7] = Season::NotPlayed;
+    writeData(QStringLiteral("Resultado.txt"),
+              block(1, goals({{"2", "1"}})) + block(2, secondRound));
+    writeData(QStringLiteral("Rank.txt"), {});
+    writePool(QStringLiteral("Lista.txt"), {"Bia", name});
+    writePool(QStringLiteral("Bia.txt"), participant("Bia") + block(2, goals({{"1", "1"}})));
+    TestFiles::writeBytes(m_pool + name + ".txt", file);
+
+    const QStringList results = TextFile::readLines(m_data, QStringLiteral("Resultado.txt"));
+    const auto lines = [this](const QString &who) { return Pool::readParticipant(m_pool, who); };
+    const QStringList list{"Bia", name};
+    const auto stored = [&] {
+        Ranking rows;
+        for (const QString &who : list) {
+            const QStringList l = lines(who);
+            const auto counter = [&](int i) {
+                if (i >= l.size())
+                    throw VelurinoError(
+                        QStringLiteral("O arquivo \"%1.txt\" está incompleto: faltam os pontos.")
+                            .arg(who));
+                return Season::toInteger(l.at(i), who + ".txt", i);
+            };
+            rows.append({who, counter(1), counter(2), counter(3), counter(4)});
+        }
+        SortRanking(rows);
+        return rows;
+    };
+    QCOMPARE(rankingOrError([this] { return LoadStoredRanking(m_pool); }), rankingOrError(stored));
+
+    for (int n : {1, 2}) {
+        const QStringList kept =
+            results.mid(TextFile::findLine(results, Season::roundMarker(n)), Season::BlockLines);
+        const auto round = [&] {
+            Ranking rows;
+            for (const QString &who : list) {
+                const QStringList l = lines(who);
+                TRankRow row{who};
+                const int s = Pool::findSection(l, n);
+                if (s != TextFile::NotFound &&
+                    TextFile::findLine(l, Season::roundEndMarker(n), s) != TextFile::NotFound)
+                    ScoreRound(n, kept, l, row.AC, row.AR, row.AG, who);
+                row.PG = 3 * row.AC + row.AR + row.AG;
+                rows.append(row);
+            }
+            SortRanking(rows);
+            return rows;
+        };
+        QCOMPARE(rankingOrError([&] { return ComputeRoundRanking(m_data, m_pool, n).value(); }),
+                 rankingOrError(round));
+    }
+
+    // The overall recomputation, and the files it writes: every line kept as text, CR LF after
+    // every one, the four counters replaced.
+    QMap<QString, QByteArray> written;
+    const auto overall = [&] {
+        Ranking rows;
+        for (const QString &who : list) {
+            QStringList l = lines(who);
+            if (l.size() < 6)
+                throw VelurinoError(
+                    QStringLiteral("O arquivo \"%1.txt\" está incompleto: faltam os pontos.")
+                        .arg(who));
+            TRankRow row{who};
+            for (int n : {1, 2})
+                ScoreRound(n, results, l, row.AC, row.AR, row.AG, who);
+            row.PG = 3 * row.AC + row.AR + row.AG;
+            l[1] = QString::number(row.PG);
+            l[2] = QString::number(row.AC);
+            l[3] = QString::number(row.AR);
+            l[4] = QString::number(row.AG);
+            written[who] = TextFile::joinLines(l);
+            rows.append(row);
+        }
+        SortRanking(rows);
+        return rows;
+    };
+    const QString expected = rankingOrError(overall);
+    const auto before = snapshot(m_dir->path());
+    QCOMPARE(rankingOrError([this] { return RecomputeOverallRanking(m_data, m_pool).value(); }),
+             expected);
+    if (expected.startsWith(QLatin1String("error: "))) {
+        QCOMPARE(snapshot(m_dir->path()), before);
+        return;
+    }
+    for (const QString &who : list)
+        QCOMPARE(bytesOf(m_pool + who + ".txt"), written.value(who));
 }
 
 void TestPoolRules::betSheetTextsAndPositions_data()
