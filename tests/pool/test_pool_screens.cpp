@@ -271,7 +271,8 @@ void TestPoolScreens::digitFilterOnTypedAndPastedText()
     QFETCH(QString, shown);
     QCOMPARE(box->text(), shown);
     QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), shown.chopped(1));
+    // chopped() must not be asked for more characters than there are.
+    QCOMPARE(box->text(), shown.isEmpty() ? shown : shown.chopped(1));
 }
 
 void TestPoolScreens::storeNeedsEveryBoxAndWithdrawReopens()

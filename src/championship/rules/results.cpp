@@ -14,11 +14,12 @@ namespace {
 constexpr int CounterLines = 7;
 const QString RecordEnd = QStringLiteral("==]");
 
+// Team names come from the fixture file and are cut, so that a damaged line cannot flood the box.
 QString matchLabel(int round, int k, const Season::Match &match)
 {
     return QStringLiteral("o jogo %1 da %2 (%3 x %4)")
         .arg(k + 1)
-        .arg(Season::roundLabel(round), match.home, match.away);
+        .arg(Season::roundLabel(round), match.home.left(40), match.away.left(40));
 }
 
 bool isDigits(const QString &text)
@@ -85,12 +86,12 @@ void applyMatch(QStringList &teamFile, const QString &name, int goalsFor, int go
     if (t == TextFile::NotFound)
         throw VelurinoError(
             QStringLiteral("O time \"%1\" da tabela não tem registro no arquivo \"%2\".")
-                .arg(name, Season::TeamFile));
+                .arg(name.left(40), Season::TeamFile));
     if (t + CounterLines + 1 >= teamFile.size() ||
         teamFile.at(t + CounterLines + 1).compare(RecordEnd, Qt::CaseInsensitive) != 0)
         throw VelurinoError(
             QStringLiteral("O registro do time \"%1\" no arquivo \"%2\" está incompleto.")
-                .arg(name, Season::TeamFile));
+                .arg(name.left(40), Season::TeamFile));
 
     const int win = goalsFor > goalsAgainst ? 1 : 0;
     const int draw = goalsFor == goalsAgainst ? 1 : 0;
@@ -107,7 +108,7 @@ void applyMatch(QStringList &teamFile, const QString &name, int goalsFor, int go
             throw VelurinoError(
                 QStringLiteral("O registro do time \"%1\" no arquivo \"%2\" passaria do maior "
                                "número possível.")
-                    .arg(name, Season::TeamFile));
+                    .arg(name.left(40), Season::TeamFile));
         counters.append(QString::number(value));
     }
     for (int i = 0; i < CounterLines; ++i)

@@ -28,16 +28,22 @@ const QString ForbiddenChars = QStringLiteral("/\\:*?\"<>|");
 bool hasForbiddenChar(const QString &name)
 {
     for (const QChar c : name)
-        if (c.unicode() < 32 || c.unicode() == 127 || ForbiddenChars.contains(c))
+        if (c.category() == QChar::Other_Control || ForbiddenChars.contains(c))
             return true;
     return false;
 }
 
-// A name that can be the stem of a file of the pool directory and nothing outside it.
+// The longest file name the file systems in use accept, in bytes.
+constexpr qsizetype LongestFileName = 255;
+
+// A name that can be the stem of a file of the pool directory and nothing outside it. "Lista"
+// would name the participants list itself, as file names ignore letter case.
 bool isSafeStem(const QString &name)
 {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !hasForbiddenChar(name);
+           !hasForbiddenChar(name) &&
+           name.compare(QLatin1String("Lista"), Qt::CaseInsensitive) != 0 &&
+           QFile::encodeName(name + QLatin1String(".txt")).size() <= LongestFileName;
 }
 
 QStringList zeros()
@@ -71,7 +77,7 @@ QString participantPath(const QString &poolDir, const QString &name)
     if (!isSafeStem(name))
         throw VelurinoError(QStringLiteral("O nome de participante \"%1\" não pode ser usado como "
                                            "nome de arquivo; o arquivo não foi aberto.")
-                                .arg(name));
+                                .arg(name.left(40)));
     return TextFile::resolve(poolDir, name + QLatin1String(".txt"));
 }
 
