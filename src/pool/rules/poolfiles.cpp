@@ -247,7 +247,11 @@ bool isPrediction(const QString &text)
     for (const QChar c : text)
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return false;
-    return true;
+    // The ranking reads every prediction as a number: one it cannot read would stop every
+    // recomputation until the bet was withdrawn.
+    bool ok = false;
+    text.toInt(&ok, 10);
+    return ok;
 }
 
 void storePredictions(const QString &poolDir, const QString &name, int round,
@@ -256,7 +260,8 @@ void storePredictions(const QString &poolDir, const QString &name, int round,
     if (values.size() != 2 * Season::MatchesPerRound ||
         !std::all_of(values.begin(), values.end(), isPrediction))
         throw VelurinoError(
-            QStringLiteral("Os palpites devem ser números: só algarismos de 0 a 9."));
+            QStringLiteral("Os palpites devem ser números de gols: só algarismos de 0 a 9, até "
+                           "2147483647."));
     QStringList lines = readParticipant(poolDir, name);
     if (findSection(lines, round) != TextFile::NotFound)
         throw VelurinoError(QStringLiteral("Os palpites da %1 de \"%2\" já estão gravados.")

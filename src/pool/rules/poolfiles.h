@@ -83,7 +83,7 @@ std::optional<QStringList> readPredictions(const QString &poolDir, const QString
 bool isRoundClosed(const QStringList &roundFile, const QStringList &resultFile, int round);
 bool isRoundClosed(const QString &dataDir, int round);
 
-// A prediction is a non-empty run of the digits 0 to 9.
+// A prediction is a non-empty run of the digits 0 to 9 that reads as a 32-bit number.
 bool isPrediction(const QString &text);
 
 // Appends the section of `round` with the 22 values (home and away of match 1, ...).
