@@ -209,7 +209,6 @@ QList<Screen> screens()
                      drawCaption(p, QRect(380, 72, 252, 21),
                                  QStringLiteral("Digite seus palpites na tabela"), 12,
                                  Qt::AlignRight | Qt::AlignVCenter);
-                     drawWell(p, QRect(9, 97, 38, 13), {1, 1, 1, 0});
                      drawWell(p, QRect(9, 111, 625, 313), {2, 1, 2, 0});
                  },
                  {{QRect(14, 424, 145, 51), QStringLiteral("Apostar")},
