@@ -74,6 +74,45 @@ void syncToDisk(const QString &dir, const QStringList &files)
 #endif
 }
 
+void syncFile(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        throw VelurinoError(QStringLiteral("Não foi possível gravar no disco o arquivo \"%1\".")
+                                .arg(QDir::toNativeSeparators(path)));
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+void renameOver(const QString &from, const QString &to)
+{
+    std::error_code error;
+    std::filesystem::rename(fsPath(from), fsPath(to), error);
+    if (error)
+        throw VelurinoError(QStringLiteral("Não foi possível substituir o arquivo \"%1\".")
+                                .arg(QDir::toNativeSeparators(to)));
+}
+
+// One file replaced on its own: staged beside it, synced, renamed over it. A kill at any moment
+// leaves the old file or the new one, and at most a staged file that the next start removes.
+void replaceOne(const QString &target, const QByteArray &bytes)
+{
+    const QString staged = target + QLatin1String(FileChanges::StagingSuffix);
+    TextFile::writeStaging(target, staged, bytes);
+    try {
+        syncFile(staged);
+        renameOver(staged, target);
+    } catch (const VelurinoError &) {
+        QFile::remove(staged);
+        throw;
+    }
+}
+
 struct Entry
 {
     FileChange::Kind kind;
@@ -157,14 +196,8 @@ void complete(const QString &dir, const QList<Entry> &entries)
         const QString target = base.filePath(entry.relative);
         touched.append(target);
         if (entry.kind == FileChange::Replace) {
-            if (QFileInfo::exists(staging(target))) {
-                std::error_code error;
-                std::filesystem::rename(fsPath(staging(target)), fsPath(target), error);
-                if (error)
-                    throw VelurinoError(
-                        QStringLiteral("Não foi possível substituir o arquivo \"%1\".")
-                            .arg(QDir::toNativeSeparators(target)));
-            }
+            if (QFileInfo::exists(staging(target)))
+                renameOver(staging(target), target);
         } else if (QFileInfo::exists(target) && !QFile::remove(target)) {
             throw VelurinoError(QStringLiteral("Não foi possível apagar o arquivo \"%1\".")
                                     .arg(QDir::toNativeSeparators(target)));
@@ -225,7 +258,7 @@ void applyChanges(const QList<FileChange> &changes)
                                                            : TextFile::joinLines(change.lines));
     // One file replaced on its own is already all or nothing.
     if (changes.size() == 1 && changes.first().kind == FileChange::Replace) {
-        TextFile::writeBytes(changes.first().path, contents.first());
+        replaceOne(QFileInfo(changes.first().path).absoluteFilePath(), contents.first());
         step("replaced");
         return;
     }
@@ -251,7 +284,7 @@ void applyChanges(const QList<FileChange> &changes)
         }
         syncToDisk(dir, staged);
         step("synced");
-        TextFile::writeBytes(recordPath(dir), recordBytes(entries));
+        replaceOne(recordPath(dir), recordBytes(entries));
     } catch (const VelurinoError &) {
         for (const QString &path : std::as_const(staged))
             QFile::remove(path);

@@ -8,7 +8,8 @@
 // the removed files deleted, and the record deleted last. At start, before anything reads the
 // files, `recoverChanges` finishes an operation whose record exists and throws away staged files
 // that no record names, so the files are always as before or as after the operation. The data
-// files themselves keep their formats; only these two kinds of transient files are added.
+// files themselves keep their formats; only these two kinds of transient files are added. A single
+// file is replaced the same way without a record: staged, synced, renamed over its target.
 #pragma once
 
 #include <QList>
