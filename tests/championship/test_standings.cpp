@@ -150,6 +150,11 @@ void TestStandings::tieBreaks_data()
         << QStringList{"A:9,4,3,0,1,5,3", "B:10,4,3,1,0,5,3"} << QStringList{"B", "A"};
     QTest::newRow("10-12 is -2, below a team at 0")
         << QStringList{"A:3,2,1,0,1,10,12", "B:3,2,1,0,1,4,4"} << QStringList{"B", "A"};
+    // Counters at the ends of the int range: 2147483657 and 2147483652 must not both order as
+    // the largest int.
+    QTest::newRow("goal differences beyond 32 bits still ordered")
+        << QStringList{"B:0,0,0,0,0,2147483647,-5", "A:0,0,0,0,0,2147483647,-10"}
+        << QStringList{"A", "B"};
     QTest::newRow("equal on all four keys keeps the file order of two")
         << QStringList{"A:3,2,1,0,1,4,4", "B:3,2,1,0,1,4,4"} << QStringList{"A", "B"};
 }

@@ -58,8 +58,7 @@ QList<StandingRow> extractRows(const QStringList &teamFile, const QStringList &n
         row.winsKey = number(k - 5);
         row.scoredKey = number(k - 2);
         const qint64 difference = qint64(row.scoredKey) - number(k - 1);
-        row.differenceKey = int(std::clamp<qint64>(difference, std::numeric_limits<int>::min(),
-                                                   std::numeric_limits<int>::max()));
+        row.differenceKey = difference;
         row.difference = QString::number(difference);
         rows.append(row);
         first = k + 1;

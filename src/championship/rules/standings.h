@@ -13,7 +13,10 @@ struct StandingRow
     QString name, points, games, wins, draws, losses, scored, conceded;
     QString difference; // computed: goals scored minus goals conceded
     // The sort keys, converted once.
-    int pointsKey = 0, winsKey = 0, differenceKey = 0, scoredKey = 0;
+    int pointsKey = 0, winsKey = 0, scoredKey = 0;
+    // Two counters of the int range differ by up to 2^32: the difference orders in 64 bits, as
+    // it is shown.
+    qint64 differenceKey = 0;
 };
 
 namespace Standings {
