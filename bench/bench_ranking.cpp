@@ -124,15 +124,6 @@ int peakRun(const std::string &operation)
     return 0;
 }
 
-bool takeOption(const char *arg, const char *name, std::string &value)
-{
-    const size_t n = std::strlen(name);
-    if (std::strncmp(arg, name, n) != 0 || arg[n] != '=')
-        return false;
-    value = arg + n + 1;
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -141,8 +132,9 @@ int main(int argc, char **argv)
     std::string participants = "100", root, peak;
     std::vector<char *> rest{argv[0]};
     for (int i = 1; i < argc; ++i)
-        if (!takeOption(argv[i], "--participants", participants) &&
-            !takeOption(argv[i], "--data-root", root) && !takeOption(argv[i], "--peak", peak))
+        if (!BenchSeason::takeOption(argv[i], "--participants", participants) &&
+            !BenchSeason::takeOption(argv[i], "--data-root", root) &&
+            !BenchSeason::takeOption(argv[i], "--peak", peak))
             rest.push_back(argv[i]);
     g_participants = std::stoi(participants);
     g_paths = BenchSeason::prepare(root.empty() ? BenchSeason::defaultRoot()

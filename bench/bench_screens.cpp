@@ -255,15 +255,6 @@ void teamDetailsPage(benchmark::State &state)
     }
 }
 
-bool takeOption(const char *arg, const char *name, std::string &value)
-{
-    const size_t n = std::strlen(name);
-    if (std::strncmp(arg, name, n) != 0 || arg[n] != '=')
-        return false;
-    value = arg + n + 1;
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -272,10 +263,10 @@ int main(int argc, char **argv)
     std::string mode, programPath, root, participants = "100";
     std::vector<char *> rest{argv[0]};
     for (int i = 1; i < argc; ++i)
-        if (!takeOption(argv[i], "--child", mode) &&
-            !takeOption(argv[i], "--program-path", programPath) &&
-            !takeOption(argv[i], "--data-root", root) &&
-            !takeOption(argv[i], "--participants", participants))
+        if (!BenchSeason::takeOption(argv[i], "--child", mode) &&
+            !BenchSeason::takeOption(argv[i], "--program-path", programPath) &&
+            !BenchSeason::takeOption(argv[i], "--data-root", root) &&
+            !BenchSeason::takeOption(argv[i], "--participants", participants))
             rest.push_back(argv[i]);
     if (!mode.empty())
         return child(mode, QString::fromStdString(programPath), 1, argv);

@@ -1,5 +1,7 @@
 #include "seasondata.h"
 
+#include <cstring>
+
 #include "poolfiles.h"
 #include "results.h"
 #include "seasonfiles.h"
@@ -222,6 +224,15 @@ RecomputeFiles recomputeFiles(const Paths &paths)
     }
     files.written << TextFile::resolve(paths.dataDir, Pool::RankFile);
     return files;
+}
+
+bool takeOption(const char *arg, const char *name, std::string &value)
+{
+    const size_t n = std::strlen(name);
+    if (std::strncmp(arg, name, n) != 0 || arg[n] != '=')
+        return false;
+    value = arg + n + 1;
+    return true;
 }
 
 } // namespace BenchSeason

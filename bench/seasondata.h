@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 namespace BenchSeason {
 
 struct Paths
@@ -36,5 +38,8 @@ struct RecomputeFiles
     QStringList written;
 };
 RecomputeFiles recomputeFiles(const Paths &paths);
+
+// A command-line option "--name=value": true, with `value` set, when `arg` is that option.
+bool takeOption(const char *arg, const char *name, std::string &value);
 
 } // namespace BenchSeason
