@@ -7,8 +7,8 @@
 #include "peakmemory.h"
 #include "seasondata.h"
 
-#include "ranking.h"
-#include "textfile.h"
+#include "platform/textfile.h"
+#include "pool/rules/ranking.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,18 +6,18 @@
 //   bench_screens --child=program --program-path=P | --child=floor     (started by the above)
 #include "seasondata.h"
 
-#include "classifica.h"
-#include "datadirs.h"
-#include "form1.h"
-#include "htmlview.h"
-#include "messages.h"
-#include "program.h"
-#include "rank.h"
-#include "results.h"
-#include "standings.h"
-#include "tabela.h"
-#include "teamdetails.h"
-#include "times.h"
+#include "app/form1.h"
+#include "app/program.h"
+#include "championship/classifica.h"
+#include "championship/rules/results.h"
+#include "championship/rules/standings.h"
+#include "championship/rules/teamdetails.h"
+#include "championship/tabela.h"
+#include "championship/times.h"
+#include "platform/datadirs.h"
+#include "platform/htmlview.h"
+#include "platform/messages.h"
+#include "pool/rank.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "poolfiles.h"
-#include "results.h"
-#include "seasonfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/results.h"
+#include "championship/rules/seasonfiles.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
+#include "pool/rules/poolfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,9 +5,9 @@
 // number (without one, every round 1 to 42). The file goes into a pool directory of its own.
 #include "fuzzinput.h"
 
-#include "poolfiles.h"
-#include "ranking.h"
-#include "seasonfiles.h"
+#include "championship/rules/seasonfiles.h"
+#include "pool/rules/poolfiles.h"
+#include "pool/rules/ranking.h"
 
 #include <functional>
 

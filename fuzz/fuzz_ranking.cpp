@@ -7,9 +7,9 @@
 // ranking order.
 #include "fuzzinput.h"
 
-#include "poolfiles.h"
-#include "ranking.h"
-#include "seasonfiles.h"
+#include "championship/rules/seasonfiles.h"
+#include "pool/rules/poolfiles.h"
+#include "pool/rules/ranking.h"
 
 #include <tuple>
 

@@ -5,8 +5,8 @@
 // after it, again) and against the order it must leave: no row ranks above one before it.
 #include "fuzzinput.h"
 
-#include "seasonfiles.h"
-#include "standings.h"
+#include "championship/rules/seasonfiles.h"
+#include "championship/rules/standings.h"
 
 #include <array>
 

@@ -5,7 +5,7 @@
 // the data directory (under the other spelling of the file name) must be the same page.
 #include "fuzzinput.h"
 
-#include "teamdetails.h"
+#include "championship/rules/teamdetails.h"
 
 namespace {
 

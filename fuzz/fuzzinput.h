@@ -7,8 +7,8 @@
 // the same way (corpus.cmake).
 #pragma once
 
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <QByteArray>
 #include <QDir>

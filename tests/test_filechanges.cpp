@@ -1,9 +1,9 @@
 // Operations that change several files: all or nothing on a failed write, and what a start
 // finds after an interrupted one.
-#include "filechanges.h"
+#include "platform/filechanges.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 #include "testfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
 
 #include <QDir>
 #include <QTemporaryDir>

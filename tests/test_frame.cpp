@@ -2,12 +2,12 @@
 // buttons lighting up, the red card, leaving the program, and the three text pages.
 #include "testdata.h"
 
-#include "datadirs.h"
-#include "form1.h"
-#include "messages.h"
-#include "program.h"
-#include "screenform.h"
-#include "textpages.h"
+#include "app/form1.h"
+#include "app/program.h"
+#include "app/textpages.h"
+#include "frame/screenform.h"
+#include "platform/datadirs.h"
+#include "platform/messages.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -1,10 +1,10 @@
 // The platform layer seen from a screen: the guard around handlers, the message boxes, the HTML
 // view and the hand-off of web addresses.
-#include "browser.h"
-#include "guard.h"
-#include "htmlview.h"
-#include "messages.h"
-#include "velurinoerror.h"
+#include "platform/browser.h"
+#include "platform/guard.h"
+#include "platform/htmlview.h"
+#include "platform/messages.h"
+#include "platform/velurinoerror.h"
 
 #include <QImage>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // Taking the data directory at start: one program per directory, a killed program's lock taken
 // over, and an interrupted write finished before any screen reads the files.
-#include "filechanges.h"
-#include "messages.h"
-#include "program.h"
+#include "app/program.h"
+#include "platform/filechanges.h"
+#include "platform/messages.h"
 #include "testdata.h"
 #include "testfiles.h"
 

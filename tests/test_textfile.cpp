@@ -1,7 +1,7 @@
 // The text-file rules every data file is read and written by, and the data directory's place.
-#include "datadirs.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "platform/datadirs.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <QDir>
 #include <QFile>

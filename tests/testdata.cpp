@@ -1,6 +1,6 @@
 #include "testdata.h"
 
-#include "messages.h"
+#include "platform/messages.h"
 
 #include <QCryptographicHash>
 #include <QDir>

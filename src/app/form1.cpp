@@ -1,9 +1,9 @@
-#include "form1.h"
+#include "app/form1.h"
 
-#include "datadirs.h"
-#include "guard.h"
-#include "messages.h"
-#include "navigation.h"
+#include "frame/navigation.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
 
 TForm1 *Form1 = nullptr;
 

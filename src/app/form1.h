@@ -3,9 +3,9 @@
 // reached from these two panels and returns to them.
 #pragma once
 
-#include "focusimage.h"
-#include "hover.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/hover.h"
+#include "frame/screenform.h"
 
 class TForm1 : public ScreenForm
 {

@@ -1,7 +1,7 @@
-#include "form1.h"
-#include "program.h"
+#include "app/form1.h"
+#include "app/program.h"
 
-#include "datadirs.h"
+#include "platform/datadirs.h"
 
 #include <QApplication>
 #include <QLockFile>

@@ -1,16 +1,16 @@
-#include "program.h"
+#include "app/program.h"
 
-#include "aposta.h"
-#include "bolao.h"
-#include "classifica.h"
-#include "filechanges.h"
-#include "form1.h"
-#include "guard.h"
-#include "messages.h"
-#include "rank.h"
-#include "tabela.h"
-#include "textpages.h"
-#include "times.h"
+#include "app/form1.h"
+#include "app/textpages.h"
+#include "championship/classifica.h"
+#include "championship/tabela.h"
+#include "championship/times.h"
+#include "platform/filechanges.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "pool/aposta.h"
+#include "pool/bolao.h"
+#include "pool/rank.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

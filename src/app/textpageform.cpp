@@ -1,9 +1,9 @@
-#include "textpageform.h"
+#include "app/textpageform.h"
 
-#include "datadirs.h"
-#include "guard.h"
-#include "hover.h"
-#include "textfile.h"
+#include "frame/hover.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/textfile.h"
 
 TextPageForm::TextPageForm(const Layout &layout, QWidget *parent)
     : ScreenForm(layout.caption, parent), m_layout(layout)

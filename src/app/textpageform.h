@@ -2,10 +2,10 @@
 // exit button back to where it was opened from. The regulation, history and pool rules screens.
 #pragma once
 
-#include "focusimage.h"
-#include "htmlview.h"
-#include "navigation.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/navigation.h"
+#include "frame/screenform.h"
+#include "platform/htmlview.h"
 
 class TextPageForm : public ScreenForm
 {

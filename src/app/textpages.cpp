@@ -1,6 +1,6 @@
-#include "textpages.h"
+#include "app/textpages.h"
 
-#include "guard.h"
+#include "platform/guard.h"
 
 TFormRegulamento *FormRegulamento = nullptr;
 TFormHistoria *FormHistoria = nullptr;

@@ -2,7 +2,7 @@
 // history is read anew at every showing; the other two are read once, when the program starts.
 #pragma once
 
-#include "textpageform.h"
+#include "app/textpageform.h"
 
 class TFormRegulamento : public TextPageForm
 {

@@ -1,13 +1,13 @@
-#include "classifica.h"
+#include "championship/classifica.h"
 
-#include "datadirs.h"
-#include "guard.h"
-#include "hover.h"
-#include "navigation.h"
-#include "seasonfiles.h"
-#include "simplescreen.h"
-#include "standings.h"
-#include "textfile.h"
+#include "championship/rules/seasonfiles.h"
+#include "championship/rules/standings.h"
+#include "frame/hover.h"
+#include "frame/navigation.h"
+#include "frame/simplescreen.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/textfile.h"
 
 #include <QHeaderView>
 

@@ -2,8 +2,8 @@
 // shown, so results stored on the round table appear the next time it is opened.
 #pragma once
 
-#include "focusimage.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/screenform.h"
 
 #include <QTableWidget>
 

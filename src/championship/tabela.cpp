@@ -1,12 +1,12 @@
-#include "tabela.h"
+#include "championship/tabela.h"
 
-#include "datadirs.h"
-#include "guard.h"
-#include "messages.h"
-#include "navigation.h"
-#include "results.h"
-#include "seasonfiles.h"
-#include "simplescreen.h"
+#include "championship/rules/results.h"
+#include "championship/rules/seasonfiles.h"
+#include "frame/navigation.h"
+#include "frame/simplescreen.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
 
 TFormTabela *FormTabela = nullptr;
 

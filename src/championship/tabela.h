@@ -4,11 +4,11 @@
 // controls from their answers.
 #pragma once
 
-#include "focusimage.h"
-#include "hover.h"
-#include "htmlview.h"
-#include "scorebox.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/hover.h"
+#include "frame/scorebox.h"
+#include "frame/screenform.h"
+#include "platform/htmlview.h"
 
 #include <QComboBox>
 

@@ -1,12 +1,12 @@
-#include "times.h"
+#include "championship/times.h"
 
-#include "browser.h"
-#include "datadirs.h"
-#include "guard.h"
-#include "messages.h"
-#include "navigation.h"
-#include "simplescreen.h"
-#include "teamdetails.h"
+#include "championship/rules/teamdetails.h"
+#include "frame/navigation.h"
+#include "frame/simplescreen.h"
+#include "platform/browser.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
 
 TFormTimes *FormTimes = nullptr;
 

@@ -2,10 +2,10 @@
 // and its page from "times.txt"), whose web links go to the system's browser.
 #pragma once
 
-#include "focusimage.h"
-#include "hover.h"
-#include "htmlview.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/hover.h"
+#include "frame/screenform.h"
+#include "platform/htmlview.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "browser.h"
+#include "platform/browser.h"
 
 #include <QDesktopServices>
 #include <QUrl>

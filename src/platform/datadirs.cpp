@@ -1,4 +1,4 @@
-#include "datadirs.h"
+#include "platform/datadirs.h"
 
 #include <QDir>
 

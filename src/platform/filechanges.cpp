@@ -1,7 +1,7 @@
-#include "filechanges.h"
+#include "platform/filechanges.h"
 
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
-#include "guard.h"
+#include "platform/guard.h"
 
-#include "messages.h"
-#include "velurinoerror.h"
+#include "platform/messages.h"
+#include "platform/velurinoerror.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "htmlview.h"
+#include "platform/htmlview.h"
 
-#include "textfile.h"
+#include "platform/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "textfile.h"
+#include "platform/textfile.h"
 
-#include "velurinoerror.h"
+#include "platform/velurinoerror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "velurinoerror.h"
+#include "platform/velurinoerror.h"
 
 VelurinoError::VelurinoError(QString message)
     : m_message(std::move(message)), m_utf8(m_message.toUtf8())

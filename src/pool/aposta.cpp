@@ -1,14 +1,14 @@
-#include "aposta.h"
+#include "pool/aposta.h"
 
-#include "betsheetprinter.h"
-#include "datadirs.h"
-#include "guard.h"
-#include "messages.h"
-#include "navigation.h"
-#include "poolfiles.h"
-#include "scorebox.h"
-#include "seasonfiles.h"
-#include "velurinoerror.h"
+#include "championship/rules/seasonfiles.h"
+#include "frame/navigation.h"
+#include "frame/scorebox.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "platform/velurinoerror.h"
+#include "pool/betsheetprinter.h"
+#include "pool/rules/poolfiles.h"
 
 TFormAposta *FormAposta = nullptr;
 

@@ -3,12 +3,12 @@
 // once its results are stored. Also prints the blank bet sheet of the round.
 #pragma once
 
-#include "focusimage.h"
-#include "hover.h"
-#include "htmlview.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/hover.h"
+#include "frame/screenform.h"
+#include "platform/htmlview.h"
 
-#include "scorebox.h"
+#include "frame/scorebox.h"
 #include <QComboBox>
 #include <QLabel>
 

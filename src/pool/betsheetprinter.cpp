@@ -1,6 +1,6 @@
-#include "betsheetprinter.h"
+#include "pool/betsheetprinter.h"
 
-#include "velurinoerror.h"
+#include "platform/velurinoerror.h"
 
 #include <QDir>
 #include <QFontMetrics>

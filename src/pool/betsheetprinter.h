@@ -2,7 +2,7 @@
 // canvas, and the print dialog (replaceable, so that tests never open one).
 #pragma once
 
-#include "betsheet.h"
+#include "pool/rules/betsheet.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
-#include "bolao.h"
+#include "pool/bolao.h"
 
-#include "datadirs.h"
-#include "guard.h"
-#include "messages.h"
-#include "navigation.h"
-#include "poolfiles.h"
-#include "rank.h"
+#include "frame/navigation.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/messages.h"
+#include "pool/rank.h"
+#include "pool/rules/poolfiles.h"
 
 TFormBolao *FormBolao = nullptr;
 

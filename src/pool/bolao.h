@@ -4,10 +4,10 @@
 // ranking sub-menu.
 #pragma once
 
-#include "focusimage.h"
-#include "hover.h"
-#include "htmlview.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/hover.h"
+#include "frame/screenform.h"
+#include "platform/htmlview.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,13 +1,13 @@
-#include "rank.h"
+#include "pool/rank.h"
 
-#include "bolao.h"
-#include "datadirs.h"
-#include "guard.h"
-#include "navigation.h"
-#include "poolfiles.h"
-#include "seasonfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/seasonfiles.h"
+#include "frame/navigation.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
+#include "pool/bolao.h"
+#include "pool/rules/poolfiles.h"
 
 #include <QHeaderView>
 #include <QScrollBar>

@@ -3,10 +3,10 @@
 // the mode when it opens the screen.
 #pragma once
 
-#include "focusimage.h"
-#include "hover.h"
-#include "ranking.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/hover.h"
+#include "frame/screenform.h"
+#include "pool/rules/ranking.h"
 
 #include <QComboBox>
 #include <QTableWidget>

@@ -1,6 +1,6 @@
 #include "seasonfixture.h"
 
-#include "textfile.h"
+#include "platform/textfile.h"
 
 namespace SeasonFixture {
 

@@ -5,14 +5,14 @@
 #include "seasonfixture.h"
 #include "testdata.h"
 
-#include "browser.h"
-#include "classifica.h"
-#include "form1.h"
-#include "messages.h"
-#include "program.h"
-#include "results.h"
-#include "tabela.h"
-#include "times.h"
+#include "app/form1.h"
+#include "app/program.h"
+#include "championship/classifica.h"
+#include "championship/rules/results.h"
+#include "championship/tabela.h"
+#include "championship/times.h"
+#include "platform/browser.h"
+#include "platform/messages.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -3,9 +3,9 @@
 // file as it was.
 #include "seasonfixture.h"
 
-#include "results.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/results.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <QTemporaryDir>
 #include <QTest>

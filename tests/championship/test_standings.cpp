@@ -3,10 +3,10 @@
 // extraction of a club's details section.
 #include "seasonfixture.h"
 
-#include "standings.h"
-#include "teamdetails.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/standings.h"
+#include "championship/rules/teamdetails.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -3,9 +3,9 @@
 // "done". VELURINO_KILL_STEP=n makes it kill itself at the nth write step; VELURINO_STEP_PAUSE_US
 // stretches every step so that a kill from outside can land anywhere in the operation.
 #include "crashops.h"
-#include "datadirs.h"
-#include "filechanges.h"
-#include "velurinoerror.h"
+#include "platform/datadirs.h"
+#include "platform/filechanges.h"
+#include "platform/velurinoerror.h"
 
 #include <QCoreApplication>
 #include <QLockFile>

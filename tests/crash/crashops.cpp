@@ -1,10 +1,10 @@
 #include "crashops.h"
 
-#include "poolfiles.h"
-#include "ranking.h"
-#include "results.h"
-#include "seasonfiles.h"
-#include "textfile.h"
+#include "championship/rules/results.h"
+#include "championship/rules/seasonfiles.h"
+#include "platform/textfile.h"
+#include "pool/rules/poolfiles.h"
+#include "pool/rules/ranking.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 // A full disk at any write of any operation: the operation stops with the message that names the
 // file, and every file of the data directory is as it was.
 #include "crashops.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 #include "testfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
 
 #include <QDir>
 #include <QTemporaryDir>

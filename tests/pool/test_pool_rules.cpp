@@ -2,12 +2,12 @@
 // scoring, the three rankings and their order.
 #include "poolseason.h"
 
-#include "betsheet.h"
-#include "poolfiles.h"
-#include "ranking.h"
-#include "seasonfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/seasonfiles.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
+#include "pool/rules/betsheet.h"
+#include "pool/rules/poolfiles.h"
+#include "pool/rules/ranking.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

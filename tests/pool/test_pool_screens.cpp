@@ -4,17 +4,17 @@
 #include "poolseason.h"
 #include "testdata.h"
 
-#include "aposta.h"
-#include "betsheetprinter.h"
-#include "bolao.h"
-#include "datadirs.h"
-#include "form1.h"
-#include "messages.h"
-#include "poolfiles.h"
-#include "program.h"
-#include "rank.h"
-#include "textfile.h"
-#include "textpages.h"
+#include "app/form1.h"
+#include "app/program.h"
+#include "app/textpages.h"
+#include "platform/datadirs.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "pool/aposta.h"
+#include "pool/betsheetprinter.h"
+#include "pool/bolao.h"
+#include "pool/rank.h"
+#include "pool/rules/poolfiles.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -7,15 +7,15 @@
 #include "testdata.h"
 #include "testfiles.h"
 
-#include "aposta.h"
-#include "bolao.h"
-#include "form1.h"
-#include "messages.h"
-#include "poolfiles.h"
-#include "program.h"
-#include "rank.h"
-#include "tabela.h"
-#include "textfile.h"
+#include "app/form1.h"
+#include "app/program.h"
+#include "championship/tabela.h"
+#include "platform/messages.h"
+#include "platform/textfile.h"
+#include "pool/aposta.h"
+#include "pool/bolao.h"
+#include "pool/rank.h"
+#include "pool/rules/poolfiles.h"
 
 #include <QApplication>
 #include <QTest>

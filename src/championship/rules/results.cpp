@@ -1,8 +1,8 @@
-#include "results.h"
+#include "championship/rules/results.h"
 
-#include "filechanges.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "platform/filechanges.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,7 +4,7 @@
 // go, so that a refusal or a damaged file changes nothing.
 #pragma once
 
-#include "seasonfiles.h"
+#include "championship/rules/seasonfiles.h"
 
 #include <QString>
 #include <QStringList>

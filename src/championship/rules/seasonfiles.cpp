@@ -1,7 +1,7 @@
-#include "seasonfiles.h"
+#include "championship/rules/seasonfiles.h"
 
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 namespace Season {
 

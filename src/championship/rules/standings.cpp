@@ -1,8 +1,8 @@
-#include "standings.h"
+#include "championship/rules/standings.h"
 
-#include "seasonfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/seasonfiles.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "teamdetails.h"
+#include "championship/rules/teamdetails.h"
 
-#include "textfile.h"
+#include "platform/textfile.h"
 
 namespace TeamDetails {
 

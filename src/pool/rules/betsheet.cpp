@@ -1,7 +1,7 @@
-#include "betsheet.h"
+#include "pool/rules/betsheet.h"
 
-#include "seasonfiles.h"
-#include "textfile.h"
+#include "championship/rules/seasonfiles.h"
+#include "platform/textfile.h"
 
 QPoint BetSheet::position(int i, int dpi)
 {

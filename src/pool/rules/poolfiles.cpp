@@ -1,9 +1,9 @@
-#include "poolfiles.h"
+#include "pool/rules/poolfiles.h"
 
-#include "filechanges.h"
-#include "seasonfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/seasonfiles.h"
+#include "platform/filechanges.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,10 +1,10 @@
-#include "ranking.h"
+#include "pool/rules/ranking.h"
 
-#include "filechanges.h"
-#include "poolfiles.h"
-#include "seasonfiles.h"
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "championship/rules/seasonfiles.h"
+#include "platform/filechanges.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
+#include "pool/rules/poolfiles.h"
 
 #include <QByteArrayView>
 

@@ -1,9 +1,9 @@
-#include "hover.h"
+#include "frame/hover.h"
 
-#include "datadirs.h"
-#include "focusimage.h"
-#include "guard.h"
-#include "textfile.h"
+#include "frame/focusimage.h"
+#include "platform/datadirs.h"
+#include "platform/guard.h"
+#include "platform/textfile.h"
 
 QImage loadDataPicture(const QString &name)
 {

@@ -2,7 +2,7 @@
 // the background) that reports clicks and the mouse entering and leaving its area.
 #pragma once
 
-#include "picturebox.h"
+#include "frame/picturebox.h"
 
 class TFocusImage : public PictureBox
 {

@@ -1,9 +1,9 @@
-#include "screenform.h"
+#include "frame/screenform.h"
 
-#include "focusimage.h"
-#include "guard.h"
+#include "frame/focusimage.h"
+#include "platform/guard.h"
 
-#include "navigation.h"
+#include "frame/navigation.h"
 
 #include <QApplication>
 #include <QCloseEvent>

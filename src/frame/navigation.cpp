@@ -1,6 +1,6 @@
-#include "navigation.h"
+#include "frame/navigation.h"
 
-#include "velurinoerror.h"
+#include "platform/velurinoerror.h"
 
 #include <QPointer>
 #include <QWidget>

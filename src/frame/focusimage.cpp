@@ -1,4 +1,4 @@
-#include "focusimage.h"
+#include "frame/focusimage.h"
 
 #include <QMouseEvent>
 

@@ -1,7 +1,7 @@
-#include "picturebox.h"
+#include "frame/picturebox.h"
 
-#include "textfile.h"
-#include "velurinoerror.h"
+#include "platform/textfile.h"
+#include "platform/velurinoerror.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "simplescreen.h"
+#include "frame/simplescreen.h"
 
 SimpleScreenParts makeScreenPanel(ScreenForm *form, const QRect &designBounds)
 {

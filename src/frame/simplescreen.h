@@ -2,9 +2,9 @@
 // button: the part of the frame every secondary screen starts from.
 #pragma once
 
-#include "focusimage.h"
-#include "navigation.h"
-#include "screenform.h"
+#include "frame/focusimage.h"
+#include "frame/navigation.h"
+#include "frame/screenform.h"
 
 struct SimpleScreenParts
 {

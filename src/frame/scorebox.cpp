@@ -1,4 +1,4 @@
-#include "scorebox.h"
+#include "frame/scorebox.h"
 
 #include <QKeyEvent>
 
