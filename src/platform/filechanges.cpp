@@ -262,10 +262,10 @@ void copyDirectoryWhole(const QString &from, const QString &to)
     if (!QDir().mkpath(parent) || !QDir().mkpath(work))
         throw copyFailure(target, QStringLiteral("a pasta \"%1\" não pode ser gravada.")
                                       .arg(QDir::toNativeSeparators(parent)));
-    const QDir source(from);
+    const QDir source(QDir::cleanPath(from));
     QStringList written;
     try {
-        QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+        QDirIterator it(source.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                         QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QFileInfo entry(it.next());

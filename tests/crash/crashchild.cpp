@@ -8,6 +8,7 @@
 #include "platform/velurinoerror.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLockFile>
 
 #include <csignal>
@@ -28,7 +29,28 @@ int main(int argc, char *argv[])
     const int pause = qEnvironmentVariableIntValue("VELURINO_STEP_PAUSE_US");
     int steps = 0;
 
+    const auto hook = [&](const char *) {
+        ++steps;
+        if (steps == killStep)
+            std::raise(SIGKILL);
+        if (pause > 0)
+            std::this_thread::sleep_for(std::chrono::microseconds(pause));
+    };
     try {
+        // A user's folder not made yet: the start throws away what a killed copy left, then
+        // copies the installed season.
+        if (!QFileInfo::exists(DataDir())) {
+            discardUnfinishedCopy(DataDir());
+            if (op == QLatin1String("recover"))
+                return 0;
+            FileChanges::setStepHook(hook);
+            std::printf("ready\n");
+            std::fflush(stdout);
+            CrashOps::run(op, DataDir(), PoolDir());
+            std::printf("done %d\n", steps);
+            std::fflush(stdout);
+            return 0;
+        }
         QLockFile lock(DataDir() + QStringLiteral("velurino.lock"));
         lock.setStaleLockTime(0);
         if (!lock.tryLock(0)) {
@@ -40,13 +62,7 @@ int main(int argc, char *argv[])
         if (op == QLatin1String("recover"))
             return 0;
 
-        FileChanges::setStepHook([&](const char *) {
-            ++steps;
-            if (steps == killStep)
-                std::raise(SIGKILL);
-            if (pause > 0)
-                std::this_thread::sleep_for(std::chrono::microseconds(pause));
-        });
+        FileChanges::setStepHook(hook);
         std::printf("ready\n");
         std::fflush(stdout);
         CrashOps::run(op, DataDir(), PoolDir());

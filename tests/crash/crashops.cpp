@@ -2,6 +2,7 @@
 
 #include "championship/rules/results.h"
 #include "championship/rules/seasonfiles.h"
+#include "platform/filechanges.h"
 #include "platform/textfile.h"
 #include "pool/rules/poolfiles.h"
 #include "pool/rules/ranking.h"
@@ -41,7 +42,8 @@ QStringList predictions(int who, int round)
 
 QStringList names()
 {
-    return {"store", "withdraw", "register", "remove", "bet-store", "bet-withdraw", "recompute"};
+    return {"store",     "withdraw",     "register",  "remove",
+            "bet-store", "bet-withdraw", "recompute", FirstStart};
 }
 
 void prepare(const QString &dataDir, const QString &poolDir)
@@ -74,6 +76,8 @@ void run(const QString &op, const QString &dataDir, const QString &poolDir)
         Pool::withdrawPredictions(poolDir, QStringLiteral("Ana"), 6);
     else if (op == QLatin1String("recompute"))
         RecomputeOverallRanking(dataDir, poolDir);
+    else if (op == FirstStart)
+        copyDirectoryWhole(QDir(dataDir).filePath(QStringLiteral("../season")), dataDir);
     else
         qFatal("unknown operation %s", qPrintable(op));
 }

@@ -7,8 +7,11 @@
 
 namespace CrashOps {
 
-// Every operation's name.
+// Every operation's name. "first-start" is the program's first start on a user's folder: the
+// installed season, in "season" beside the data directory, copied into a data directory not there
+// yet.
 QStringList names();
+inline const QString FirstStart = QStringLiteral("first-start");
 
 // A season part way through: rounds 1 to 5 stored, four participants with predictions for
 // rounds 1 to 6, the ranking computed before round 5 was stored. `dataDir` holds the delivered text

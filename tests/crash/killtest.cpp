@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -89,8 +90,11 @@ void judge(const Case &c, const QString &work, Tally &tally, const QString &when
     runToEnd("recover", dataDir, 0, 0);
     const TestFiles::Snapshot now = TestFiles::snapshot(work);
     ++tally.kills;
+    // A season not made yet has nothing to agree with.
     const QStringList problems =
-        CrashOps::inconsistencies(dataDir, dataDir + "player/", c.deliveredTeams);
+        QFileInfo::exists(dataDir)
+            ? CrashOps::inconsistencies(dataDir, dataDir + "player/", c.deliveredTeams)
+            : QStringList();
     if (now == c.before && problems.isEmpty()) {
         ++tally.before;
     } else if (now == c.after && problems.isEmpty()) {
@@ -137,16 +141,18 @@ int main(int argc, char *argv[])
         Case c;
         c.op = op;
         c.templateDir = root.filePath(op + "-before");
-        copyTree(delivered, c.templateDir + "/dados");
+        const bool firstStart = op == CrashOps::FirstStart;
+        copyTree(delivered, c.templateDir + (firstStart ? "/season" : "/dados"));
         const QString dataDir = c.templateDir + "/dados/";
         c.deliveredTeams = QStringList();
         {
-            QFile teams(dataDir + "Times.txt");
+            QFile teams(c.templateDir + (firstStart ? "/season" : "/dados") + "/Times.txt");
             teams.open(QIODevice::ReadOnly);
             c.deliveredTeams = QString::fromLatin1(teams.readAll()).split("\r\n");
             c.deliveredTeams.removeLast();
         }
-        CrashOps::prepare(dataDir, dataDir + "player/");
+        if (!firstStart)
+            CrashOps::prepare(dataDir, dataDir + "player/");
         c.before = TestFiles::snapshot(c.templateDir);
 
         const QString work = root.filePath(op + "-work");
