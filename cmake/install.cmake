@@ -7,6 +7,10 @@
 #   share/icons/hicolor/NxN/apps/velurino.png   its icon
 #   share/metainfo/velurino.metainfo.xml        the software centres' description
 
+# Installing does not build everything first (tests, fuzzers, benchmarks): scripts/package and
+# scripts/setup build the program and its pictures, which is all the install takes.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 install(TARGETS velurino RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The delivered text files, never the build tree's data directory, which holds a season in
 # progress.

@@ -58,7 +58,8 @@ void PictureBox::copyRegion(const QImage &source, const QRect &area)
     QPainter painter(&m_picture);
     painter.drawImage(area, source, area);
     painter.end();
-    update(area);
+    // On an enlarged screen the smoothed edge of the area reaches a device pixel beyond it.
+    update(area.adjusted(-1, -1, 1, 1));
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -66,5 +67,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
+    // Enlarged on a large screen, a picture is smoothed rather than blown up into blocks.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(0, 0, m_picture);
 }
