@@ -52,6 +52,7 @@ private:
     void FormCreate();
     // The round shown, or 0 when none is selected.
     int shownRound() const;
+    void lockRound();
     void setBoxes(bool enabled);
     void clearBoxes();
 };

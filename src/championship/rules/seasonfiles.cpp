@@ -96,8 +96,14 @@ QString roundPage(const QStringList &pageFile, int round)
         for (int i = number + 2; i < end; ++i)
             lines.append(pageFile.at(i));
     QString page;
-    for (const QString &line : std::as_const(lines))
+    for (const QString &line : std::as_const(lines)) {
         page += line + QLatin1String("\r\n");
+        if (page.size() > LargestRoundPage)
+            throw VelurinoError(QStringLiteral("A página da %1 no arquivo \"%2\" tem mais de %3 "
+                                               "caracteres e não pode ser mostrada.")
+                                    .arg(roundLabel(round), PageFile)
+                                    .arg(LargestRoundPage));
+    }
     return page;
 }
 
