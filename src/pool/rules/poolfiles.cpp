@@ -53,9 +53,7 @@ QStringList zeros()
 
 bool isInteger(const QString &text)
 {
-    bool ok = false;
-    text.toInt(&ok, 10);
-    return ok;
+    return TextFile::toInteger(text).has_value();
 }
 
 } // namespace
@@ -70,7 +68,9 @@ QString headerEndMarker(const QString &name)
     return QLatin1String("[/") + name + QLatin1Char(']');
 }
 
-QString participantPath(const QString &poolDir, const QString &name)
+namespace {
+
+void checkStem(const QString &name)
 {
     if (name.isEmpty())
         throw VelurinoError(QStringLiteral("Nenhum participante foi escolhido."));
@@ -78,7 +78,20 @@ QString participantPath(const QString &poolDir, const QString &name)
         throw VelurinoError(QStringLiteral("O nome de participante \"%1\" não pode ser usado como "
                                            "nome de arquivo; o arquivo não foi aberto.")
                                 .arg(name.left(40)));
+}
+
+} // namespace
+
+QString participantPath(const QString &poolDir, const QString &name)
+{
+    checkStem(name);
     return TextFile::resolve(poolDir, name + QLatin1String(".txt"));
+}
+
+QString participantPath(const TextFile::DirectoryIndex &poolDir, const QString &name)
+{
+    checkStem(name);
+    return poolDir.resolve(name + QLatin1String(".txt"));
 }
 
 bool participantExists(const QString &poolDir, const QString &name)
@@ -249,9 +262,7 @@ bool isPrediction(const QString &text)
             return false;
     // The ranking reads every prediction as a number: one it cannot read would stop every
     // recomputation until the bet was withdrawn.
-    bool ok = false;
-    text.toInt(&ok, 10);
-    return ok;
+    return TextFile::toInteger(text).has_value();
 }
 
 void storePredictions(const QString &poolDir, const QString &name, int round,
