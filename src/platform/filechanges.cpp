@@ -46,10 +46,12 @@ QString staging(const QString &target)
 
 // Makes every file written so far in the directory's file system durable: one sync of the file
 // system costs far less than one per file when an operation writes thousands of them.
-void syncToDisk(const QString &dir, const QStringList &files)
+// `relative` names the files inside `dir`, each followed by `suffix`.
+void syncToDisk(const QString &dir, const QStringList &relative, const QString &suffix = {})
 {
 #if defined(Q_OS_LINUX)
-    Q_UNUSED(files);
+    Q_UNUSED(relative);
+    Q_UNUSED(suffix);
     const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
     const bool synced = fd >= 0 && ::syncfs(fd) == 0;
     if (fd >= 0)
@@ -58,7 +60,10 @@ void syncToDisk(const QString &dir, const QStringList &files)
         throw VelurinoError(QStringLiteral("Não foi possível gravar no disco a pasta \"%1\".")
                                 .arg(QDir::toNativeSeparators(dir)));
 #elif defined(Q_OS_UNIX)
-    for (const QString &path : files + QStringList{dir}) {
+    QStringList files{dir};
+    for (const QString &name : relative)
+        files.append(QDir(dir).filePath(name) + suffix);
+    for (const QString &path : std::as_const(files)) {
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
         if (fd >= 0) {
             ::fsync(fd);
@@ -68,7 +73,8 @@ void syncToDisk(const QString &dir, const QStringList &files)
 #else
     // Elsewhere the renames below still keep the order; only power loss is not covered.
     Q_UNUSED(dir);
-    Q_UNUSED(files);
+    Q_UNUSED(relative);
+    Q_UNUSED(suffix);
 #endif
 }
 
@@ -204,7 +210,7 @@ void complete(const QString &dir, const QList<Entry> &entries)
     QStringList touched;
     for (const Entry &entry : entries) {
         const QString target = base.filePath(entry.relative);
-        touched.append(target);
+        touched.append(entry.relative);
         if (entry.kind == FileChange::Replace) {
             renameOver(staging(target), target);
         } else if (QFileInfo::exists(target) && !QFile::remove(target)) {
@@ -269,8 +275,9 @@ StagedChanges::StagedChanges(const QStringList &dirs) : m_dir(commonDirectory(di
 StagedChanges::~StagedChanges()
 {
     if (!m_committed)
-        for (const QString &path : std::as_const(m_staged))
-            QFile::remove(path);
+        for (qsizetype i = 0; i < m_targets.size(); ++i)
+            if (m_kinds.at(i) == FileChange::Replace)
+                QFile::remove(staging(m_prefix + m_targets.at(i)));
 }
 
 QString StagedChanges::relative(const QString &target) const
@@ -292,7 +299,6 @@ void StagedChanges::replace(const QString &target, std::initializer_list<QByteAr
     TextFile::writeStaging(path, staging(path), pieces);
     m_kinds.append(FileChange::Replace);
     m_targets.append(inside);
-    m_staged.append(staging(path));
     step("staged");
 }
 
@@ -308,7 +314,7 @@ void StagedChanges::commit()
     entries.reserve(m_targets.size());
     for (qsizetype i = 0; i < m_targets.size(); ++i)
         entries.append({m_kinds.at(i), m_targets.at(i)});
-    syncToDisk(m_dir, m_staged);
+    syncToDisk(m_dir, m_targets, QLatin1String(FileChanges::StagingSuffix));
     step("synced");
     replaceOne(recordPath(m_dir), recordBytes(entries));
     // From here on the operation counts as done, whatever happens to this process.

@@ -82,8 +82,7 @@ private:
     QString m_dir;    // absolute, without a trailing separator
     QString m_prefix; // m_dir and a separator
     QList<FileChange::Kind> m_kinds;
-    QStringList m_targets; // relative to m_dir
-    QStringList m_staged;  // absolute paths of what is on disk so far
+    QStringList m_targets; // relative to m_dir; the staged ones are on disk
     bool m_committed = false;
 };
 

@@ -3,12 +3,14 @@
 #include "platform/velurinoerror.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
 #include <cstring>
 
 #ifdef Q_OS_UNIX
@@ -134,16 +136,8 @@ std::optional<int> toInteger(QStringView text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-std::optional<int> toInteger(QByteArrayView bytes)
+std::optional<int> toIntegerInCodePage(QByteArrayView bytes)
 {
-    if (bytes.size() >= 1 && bytes.size() <= 9) {
-        int value = 0;
-        qsizetype i = 0;
-        for (; i < bytes.size() && bytes[i] >= '0' && bytes[i] <= '9'; ++i)
-            value = 10 * value + (bytes[i] - '0');
-        if (i == bytes.size())
-            return value;
-    }
     return toInteger(QStringView(decode(bytes.toByteArray())));
 }
 
@@ -180,25 +174,29 @@ DirectoryIndex::DirectoryIndex(const QString &dir) : m_dir(dir)
 {
     if (!m_dir.endsWith(QLatin1Char('/')))
         m_dir += QLatin1Char('/');
-    const QStringList entries =
-        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    m_exact.reserve(entries.size());
-    m_folded.reserve(entries.size());
-    for (const QString &entry : entries) {
-        m_exact.insert(entry, entry);
-        const QString folded = entry.toCaseFolded();
-        const auto found = m_folded.constFind(folded);
-        if (found == m_folded.constEnd())
-            m_folded.insert(folded, entry);
-        else
-            m_folded[folded] = QString();
-    }
+    // Unsorted and without file information: only the names are kept.
+    QDirIterator entries(dir,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext())
+        m_exact.insert(entries.nextFileInfo().fileName());
 }
 
 QString DirectoryIndex::resolve(const QString &name) const
 {
     if (m_exact.contains(name))
         return m_dir + name;
+    // A name in other letters than its file's: the entries by folded name, built once.
+    if (!m_foldedBuilt) {
+        for (const QString &entry : m_exact) {
+            const QString folded = entry.toCaseFolded();
+            const auto found = m_folded.constFind(folded);
+            if (found == m_folded.constEnd())
+                m_folded.insert(folded, entry);
+            else
+                m_folded[folded] = QString(); // two entries differ only in case
+        }
+        m_foldedBuilt = true;
+    }
     const QString match = m_folded.value(name.toCaseFolded());
     return m_dir + (match.isEmpty() ? name : match);
 }
@@ -245,9 +243,10 @@ void readBytes(const QString &path, QByteArray &bytes)
             throw VelurinoError(
                 QStringLiteral("Não foi possível ler o arquivo \"%1\".").arg(shownPath(path)));
         }
-        if (got == 0)
-            break;
         size += got;
+        // A regular file read short has been read to its end.
+        if (got == 0 || size < bytes.size())
+            break;
     }
     ::close(fd);
     bytes.resize(size);
@@ -303,13 +302,22 @@ void writeStaging(const QString &target, const QString &staging,
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(staging);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    bool written = fd >= 0;
+    // All the pieces in one call; what a partial write left is written piece by piece.
+    std::array<iovec, 8> parts;
+    int count = 0;
     for (const QByteArrayView piece : pieces) {
-        qsizetype done = 0;
-        while (written && done < piece.size()) {
-            const ssize_t n = ::write(fd, piece.data() + done, size_t(piece.size() - done));
+        Q_ASSERT(count < int(parts.size()));
+        parts[size_t(count++)] = {const_cast<char *>(piece.data()), size_t(piece.size())};
+    }
+    qsizetype skip = fd >= 0 ? qsizetype(::writev(fd, parts.data(), count)) : -1;
+    bool written = skip >= 0;
+    for (const QByteArrayView piece : pieces) {
+        qsizetype at = std::min(skip, piece.size());
+        skip -= at;
+        while (written && at < piece.size()) {
+            const ssize_t n = ::write(fd, piece.data() + at, size_t(piece.size() - at));
             written = n > 0;
-            done += written ? n : 0;
+            at += written ? n : 0;
         }
     }
     if (fd >= 0 && ::close(fd) != 0)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -77,7 +78,22 @@ QByteArray joinLines(const QStringList &lines);
 // optional sign and surrounding blanks allowed); no value when the text is not one. The bytes are
 // read in the code page.
 std::optional<int> toInteger(QStringView text);
-std::optional<int> toInteger(QByteArrayView bytes);
+std::optional<int> toIntegerInCodePage(QByteArrayView bytes);
+// Plain digits, the form every score and counter is written in, are read inline: a pool's
+// recomputation reads millions of them.
+inline std::optional<int> toInteger(QByteArrayView bytes)
+{
+    if (bytes.size() >= 1 && bytes.size() <= 9) {
+        int value = 0;
+        for (const char c : bytes) {
+            if (c < '0' || c > '9')
+                return toIntegerInCodePage(bytes);
+            value = 10 * value + (c - '0');
+        }
+        return value;
+    }
+    return toIntegerInCodePage(bytes);
+}
 
 // The first line, from line 0, whose whole text equals `text` ignoring letter case.
 int findLine(const QStringList &lines, const QString &text, int from = 0);
@@ -98,8 +114,9 @@ public:
 
 private:
     QString m_dir; // ends in a separator
-    QHash<QString, QString> m_exact;
-    QHash<QString, QString> m_folded; // an empty value: two entries differ only in case
+    QSet<QString> m_exact;
+    mutable QHash<QString, QString> m_folded; // an empty value: two entries differ only in case
+    mutable bool m_foldedBuilt = false;
 };
 
 // Whole file, as bytes; throws VelurinoError when it cannot be opened.

@@ -3,15 +3,20 @@
 #include "platform/velurinoerror.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace Pool {
 
 namespace {
 
+// Lines are mostly one or two bytes long: compared here rather than in a library call.
 bool equal(QByteArrayView a, QByteArrayView b)
 {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), size_t(a.size())) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
 }
 
 QByteArrayView spanOf(QByteArrayView bytes, const TextFile::LineSpan &line)
