@@ -569,8 +569,8 @@ void TestMalformedFiles::damagedFile_data()
     row("player/Lista.txt", "missing", everyListReader);
 
     row("player/Ana.txt", "truncated", {"bet round", "rank recompute"});
-    row("player/Ana.txt", "missing marker", {});
-    row("player/Ana.txt", "missing header", {"rank open", "round rank open"});
+    row("player/Ana.txt", "missing marker", {"rank recompute"});
+    row("player/Ana.txt", "missing header", {"rank open", "rank recompute", "round rank open"});
     row("player/Ana.txt", "not a number", {"rank open", "round rank open"});
     row("player/Ana.txt", "prediction not a number", {"rank recompute", "round rank choose"});
     row("player/Ana.txt", "short block", {"rank recompute"});

@@ -29,15 +29,14 @@ QString roundLabel(int round)
 
 int toInteger(const QString &text, const QString &file, int line)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok)
+    const std::optional<int> value = TextFile::toInteger(text);
+    if (!value)
         throw VelurinoError(
             QStringLiteral("O arquivo \"%1\" está danificado: a linha %2 (\"%3\") não é um número.")
                 .arg(file)
                 .arg(line + 1)
                 .arg(text.left(40)));
-    return value;
+    return *value;
 }
 
 int storedRounds(const QStringList &roundFile)

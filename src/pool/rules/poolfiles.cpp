@@ -69,9 +69,7 @@ QStringList zeros()
 
 bool isInteger(const QString &text)
 {
-    bool ok = false;
-    text.toInt(&ok, 10);
-    return ok;
+    return TextFile::toInteger(text).has_value();
 }
 
 } // namespace
@@ -86,7 +84,9 @@ QString headerEndMarker(const QString &name)
     return QLatin1String("[/") + name + QLatin1Char(']');
 }
 
-QString participantPath(const QString &poolDir, const QString &name)
+namespace {
+
+void checkStem(const QString &name)
 {
     if (name.isEmpty())
         throw VelurinoError(QStringLiteral("Nenhum participante foi escolhido."));
@@ -94,7 +94,20 @@ QString participantPath(const QString &poolDir, const QString &name)
         throw VelurinoError(QStringLiteral("O nome de participante \"%1\" não pode ser usado como "
                                            "nome de arquivo; o arquivo não foi aberto.")
                                 .arg(name.left(40)));
+}
+
+} // namespace
+
+QString participantPath(const QString &poolDir, const QString &name)
+{
+    checkStem(name);
     return TextFile::resolve(poolDir, name + QLatin1String(".txt"));
+}
+
+QString participantPath(const TextFile::DirectoryIndex &poolDir, const QString &name)
+{
+    checkStem(name);
+    return poolDir.resolve(name + QLatin1String(".txt"));
 }
 
 bool participantExists(const QString &poolDir, const QString &name)
@@ -274,9 +287,7 @@ bool isPrediction(const QString &text)
             return false;
     // The ranking reads every prediction as a number: one it cannot read would stop every
     // recomputation until the bet was withdrawn.
-    bool ok = false;
-    text.toInt(&ok, 10);
-    return ok;
+    return TextFile::toInteger(text).has_value();
 }
 
 void storePredictions(const QString &poolDir, const QString &name, int round,
