@@ -69,18 +69,12 @@ int TableLayout::pages(int rows, int pageHeight)
     return std::max(1, (rows + per - 1) / per);
 }
 
-void printTableOn(const ExportTable &table, const QDateTime &when, QPrinter &printer)
+int drawTablePages(const ExportTable &table, const QDateTime &when, QPainter &painter, int dpi,
+                   const QSize &pageSize, const std::function<void()> &newPage)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw VelurinoError(QStringLiteral("Não foi possível imprimir: a impressora não aceitou "
-                                           "o trabalho."));
-    const int dpi = printer.resolution();
     const auto at = [dpi](int units) { return units * dpi / TableLayout::LayoutDpi; };
-    const int pageHeight =
-        int(printer.pageRect(QPrinter::DevicePixel).height()) * TableLayout::LayoutDpi / dpi;
-    const int pageWidth =
-        int(printer.pageRect(QPrinter::DevicePixel).width()) * TableLayout::LayoutDpi / dpi;
+    const int pageHeight = pageSize.height() * TableLayout::LayoutDpi / dpi;
+    const int pageWidth = pageSize.width() * TableLayout::LayoutDpi / dpi;
 
     QFont titleFont = painter.font();
     titleFont.setPointSize(16);
@@ -92,8 +86,9 @@ void printTableOn(const ExportTable &table, const QDateTime &when, QPrinter &pri
     // Column edges from the widest text of each column, header included, in layout units.
     QList<int> widths;
     QList<bool> right;
+    painter.setFont(boldFont);
     {
-        const QFontMetrics metrics(boldFont, &printer);
+        const QFontMetrics metrics = painter.fontMetrics();
         for (int c = 0; c < table.headers.size(); ++c) {
             int widest = metrics.horizontalAdvance(table.headers.at(c));
             for (const QStringList &row : table.rows)
@@ -120,21 +115,20 @@ void printTableOn(const ExportTable &table, const QDateTime &when, QPrinter &pri
     };
     const int per = TableLayout::rowsPerPage(pageHeight);
     const int pages = TableLayout::pages(int(table.rows.size()), pageHeight);
+    const QRect line(at(TableLayout::Left), 0, at(pageWidth - 2 * TableLayout::Left), at(250));
     for (int page = 0; page < pages; ++page) {
         if (page > 0)
-            printer.newPage();
+            newPage();
         painter.setFont(titleFont);
-        painter.drawText(QRect(at(TableLayout::Left), at(TableLayout::TitleTop),
-                               at(pageWidth - 2 * TableLayout::Left), at(250)),
+        painter.drawText(line.translated(0, at(TableLayout::TitleTop)),
                          Qt::AlignLeft | Qt::AlignTop,
                          QStringLiteral("Campeonato Velurino 2005  -  ") + table.title);
         painter.setFont(textFont);
         QString dateText = TableExport::dateLine(when);
         if (pages > 1)
             dateText += QStringLiteral("  -  página %1 de %2").arg(page + 1).arg(pages);
-        painter.drawText(QRect(at(TableLayout::Left), at(TableLayout::DateTop),
-                               at(pageWidth - 2 * TableLayout::Left), at(200)),
-                         Qt::AlignLeft | Qt::AlignTop, dateText);
+        painter.drawText(line.translated(0, at(TableLayout::DateTop)), Qt::AlignLeft | Qt::AlignTop,
+                         dateText);
         painter.setFont(boldFont);
         drawRow(TableLayout::HeaderTop, table.headers);
         painter.setFont(textFont);
@@ -144,6 +138,18 @@ void printTableOn(const ExportTable &table, const QDateTime &when, QPrinter &pri
             drawRow(TableLayout::HeaderTop + TableLayout::RowStep * (r - first + 1),
                     table.rows.at(r));
     }
+    return pages;
+}
+
+void printTableOn(const ExportTable &table, const QDateTime &when, QPrinter &printer)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw VelurinoError(QStringLiteral("Não foi possível imprimir: a impressora não aceitou "
+                                           "o trabalho."));
+    drawTablePages(table, when, painter, printer.resolution(),
+                   printer.pageRect(QPrinter::DevicePixel).size().toSize(),
+                   [&printer] { printer.newPage(); });
     painter.end();
 }
 

@@ -7,10 +7,11 @@
 #include "platform/tableexport.h"
 
 #include <QDateTime>
-#include <QPoint>
+#include <QSize>
 
 #include <functional>
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -49,6 +50,10 @@ struct TableLayout
     static int pages(int rows, int pageHeight);
 };
 
+// Draws the pages of `table` with `painter` on pages of `pageSize` device pixels at `dpi`, calling
+// `newPage` between two pages; returns the number of pages.
+int drawTablePages(const ExportTable &table, const QDateTime &when, QPainter &painter, int dpi,
+                   const QSize &pageSize, const std::function<void()> &newPage);
 // Draws `table` on `printer`, header row repeated on every page; throws when the job cannot start.
 void printTableOn(const ExportTable &table, const QDateTime &when, QPrinter &printer);
 

@@ -35,8 +35,9 @@ bool isSeasonFile(const QString &relative)
 QStringList seasonFiles(const QString &dir)
 {
     QStringList files;
-    const QDir base(dir);
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    const QString root = QFileInfo(dir).absoluteFilePath();
+    const QDir base(root);
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString relative = base.relativeFilePath(it.next());
         if (isSeasonFile(relative))
