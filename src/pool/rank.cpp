@@ -23,11 +23,13 @@ constexpr int ColumnWidths[6] = {50, 137, 50, 50, 50, 50};
 constexpr int GridWidth = 397;
 
 // The bets grid: name, the 11 matches, the round's points; it keeps clear of the exit button.
-constexpr int BetsWidth = 452;
-constexpr int BetsNameWidth = 96;
+constexpr int BetsNameWidth = 90;
 constexpr int BetsMatchWidth = 28;
+constexpr int BetsPointsWidth = 36;
+constexpr int BetsWidth = BetsNameWidth + 11 * BetsMatchWidth + BetsPointsWidth + 2;
 const QColor ExactColour(0x2e, 0x8b, 0x57);
 const QColor OutcomeColour(0xf3, 0xe1, 0x9a);
+const QColor ResultRowColour(0xd4, 0xd0, 0xc8);
 
 QTableWidgetItem *cell(const QString &text)
 {
@@ -89,7 +91,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGApostas->verticalHeader()->setDefaultSectionSize(RowHeight);
     SGApostas->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SGApostas->horizontalHeader()->setFixedHeight(RowHeight);
-    SGApostas->horizontalHeader()->setStretchLastSection(true);
+    SGApostas->setColumnWidth(Season::MatchesPerRound + 1, BetsPointsWidth);
     SGApostas->setColumnWidth(0, BetsNameWidth);
     QStringList betHeaders{QStringLiteral("Usuário")};
     for (int k = 1; k <= Season::MatchesPerRound; ++k) {
@@ -105,7 +107,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGApostas->hide();
 
     LbApostas = new QLabel(PanelRank);
-    LbApostas->setGeometry(16, GridTop, BetsWidth, 60);
+    LbApostas->setGeometry(16, GridTop, GridWidth, 60);
     LbApostas->setWordWrap(true);
     LbApostas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LbApostas->setStyleSheet(QStringLiteral("QLabel { background: #0b3a1e; color: #fbf4dc; "
@@ -116,9 +118,9 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     LbMarcas->setGeometry(312, 188, 156, 40);
     LbMarcas->setTextFormat(Qt::RichText);
     LbMarcas->setText(
-        QStringLiteral(
-            "<span style=\"background:%1; color:white\">&nbsp;2x1&nbsp;</span> placar "
-            "exato<br><span style=\"background:%2\">&nbsp;2x1&nbsp;</span> resultado certo")
+        QStringLiteral("<span style=\"background:%1; color:white\">&nbsp;2x1&nbsp;</span> placar "
+                       "exato<br><span style=\"background:%2; color:black\">&nbsp;2x1&nbsp;</span> "
+                       "resultado certo")
             .arg(ExactColour.name(), OutcomeColour.name()));
     LbMarcas->setStyleSheet(QStringLiteral("QLabel { color: #fbf4dc; font-size: 11px; }"));
     LbMarcas->hide();
@@ -291,12 +293,11 @@ void TFormRank::fillBets()
         put(0, k + 1, bets.results.value(k), BetCell::Miss);
         SGApostas->horizontalHeaderItem(k + 1)->setToolTip(
             bets.fixture.at(k).home + QStringLiteral(" x ") + bets.fixture.at(k).away);
-        SGApostas->item(0, k + 1)->setFont([this] {
-            QFont bold = SGApostas->font();
-            bold.setBold(true);
-            return bold;
-        }());
     }
+    // The results row stands apart as a fixed row does.
+    for (int col = 0; col < SGApostas->columnCount(); ++col)
+        if (QTableWidgetItem *item = SGApostas->item(0, col))
+            item->setBackground(ResultRowColour);
     for (int r = 0; r < bets.rows.size(); ++r) {
         const RoundBetsRow &row = bets.rows.at(r);
         put(r + 1, 0, row.counters.name, BetCell::Miss);
@@ -304,6 +305,11 @@ void TFormRank::fillBets()
             put(r + 1, k + 1, row.bets.at(k).text, row.bets.at(k).hit);
         put(r + 1, Season::MatchesPerRound + 1, QString::number(row.counters.PG), BetCell::Miss);
     }
+    const int height = PanelHeight - GridTop - 4;
+    const bool scrolls = (SGApostas->rowCount() + 1) * RowHeight + 2 > height;
+    SGApostas->setGeometry(
+        16, GridTop, BetsWidth + (scrolls ? SGApostas->verticalScrollBar()->sizeHint().width() : 0),
+        height);
     SGApostas->show();
 }
 
