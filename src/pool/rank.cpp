@@ -270,7 +270,8 @@ void TFormRank::fillBets()
         SGApostas->hide();
         LbApostas->setText(round.isValid() ? Pool::MsgBetsHidden
                                            : QStringLiteral("Escolha uma rodada para ver as "
-                                                            "apostas de todos os participantes."));
+                                                            "apostas de todos os participantes. ") +
+                                                 Pool::MsgBetsHidden);
         LbApostas->show();
         return;
     }

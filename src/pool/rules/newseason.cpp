@@ -46,10 +46,15 @@ QList<FileChange> changes(const QString &dataDir, const QString &poolDir, bool k
     const QStringList list = Pool::readList(poolDir);
     if (!deliveredDir.isEmpty()) {
         // The delivered season's own files, byte for byte; its pool is the empty one.
-        for (const QFileInfo &file : QDir(deliveredDir).entryInfoList(QDir::Files))
-            if (file.fileName().compare(Pool::RankFile, Qt::CaseInsensitive) != 0)
-                out.append(FileChange::replaceBytes(TextFile::resolve(dataDir, file.fileName()),
-                                                    TextFile::readBytes(file.filePath())));
+        // Files already as delivered (the pictures, mostly) are left alone.
+        for (const QFileInfo &file : QDir(deliveredDir).entryInfoList(QDir::Files)) {
+            if (file.fileName().compare(Pool::RankFile, Qt::CaseInsensitive) == 0)
+                continue;
+            const QString target = TextFile::resolve(dataDir, file.fileName());
+            QByteArray bytes = TextFile::readBytes(file.filePath());
+            if (!QFileInfo(target).isFile() || TextFile::readBytes(target) != bytes)
+                out.append(FileChange::replaceBytes(target, std::move(bytes)));
+        }
     } else {
         QStringList roundFile = TextFile::readLines(dataDir, Season::RoundFile);
         Season::storedRounds(roundFile); // a damaged count is reported, not overwritten
