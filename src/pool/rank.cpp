@@ -5,6 +5,7 @@
 #include "frame/tableactions.h"
 #include "platform/datadirs.h"
 #include "platform/guard.h"
+#include "platform/messages.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 #include "pool/bolao.h"
@@ -107,7 +108,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGApostas->hide();
 
     LbApostas = new QLabel(PanelRank);
-    LbApostas->setGeometry(16, GridTop, GridWidth, 60);
+    LbApostas->setGeometry(16, GridTop, GridWidth, 84);
     LbApostas->setWordWrap(true);
     LbApostas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LbApostas->setStyleSheet(QStringLiteral("QLabel { background: #0b3a1e; color: #fbf4dc; "
@@ -254,10 +255,10 @@ void TFormRank::showBets(bool shown)
 {
     m_betsShown = shown;
     SGGeral->setVisible(!shown);
-    LbMarcas->setVisible(shown);
     if (!shown) {
         SGApostas->hide();
         LbApostas->hide();
+        LbMarcas->hide();
     }
 }
 
@@ -266,6 +267,7 @@ void TFormRank::fillBets()
     const QVariant round = CbRank->currentData();
     const RoundBets bets =
         round.isValid() ? Pool::roundBets(DataDir(), PoolDir(), round.toInt()) : RoundBets{};
+    LbMarcas->setVisible(bets.closed);
     if (!bets.closed) {
         SGApostas->hide();
         LbApostas->setText(round.isValid() ? Pool::MsgBetsHidden
@@ -333,14 +335,26 @@ ExportTable TFormRank::shownTable() const
     return gridTable(SGGeral, false, title, title);
 }
 
+bool TFormRank::tableOnView()
+{
+    // While the notice stands in place of the bets there is no table to give out.
+    if (m_betsShown && !SGApostas->isVisible()) {
+        inform(this, LbApostas->text());
+        return false;
+    }
+    return true;
+}
+
 void TFormRank::fiImprimirClick()
 {
-    printTable(this, shownTable());
+    if (tableOnView())
+        printTable(this, shownTable());
 }
 
 void TFormRank::fiExportarClick()
 {
-    exportTable(this, shownTable());
+    if (tableOnView())
+        exportTable(this, shownTable());
 }
 
 void TFormRank::fiVoltaClick()

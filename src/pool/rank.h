@@ -74,6 +74,7 @@ private:
     void fillRows(const Ranking &rows);
     void showBets(bool shown);
     void fillBets();
+    bool tableOnView();
 
     int m_designHeight = 0;
     int m_shownRound = 0; // the round whose ranking the table shows; 0 for the overall ranking
