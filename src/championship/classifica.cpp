@@ -91,9 +91,6 @@ void TFormClassifica::setCell(int row, int column, const QString &text)
 void TFormClassifica::FormCreate()
 {
     ImClassifica->setPicture(loadDataPicture(QStringLiteral("classifica1.bmp")));
-    // The table buttons light up only where their lit picture was drawn.
-    if (TextFile::exists(DataDir(), QStringLiteral("classifica1on.bmp")))
-        tableHover.load(QStringLiteral("classifica1on.bmp"), QStringLiteral("classifica1.bmp"));
     // Everything is read and checked before the grid changes, so a damaged file leaves the last
     // table on view.
     const QList<StandingRow> rows = buildStandings(DataDir());
@@ -123,6 +120,10 @@ void TFormClassifica::FormCreate()
 
 void TFormClassifica::FormShow()
 {
+    // Read when the screen is first seen rather than at start; the table buttons light up only
+    // where their lit picture was drawn.
+    if (!tableHover.isLoaded() && TextFile::exists(DataDir(), QStringLiteral("classifica1on.bmp")))
+        tableHover.load(QStringLiteral("classifica1on.bmp"), QStringLiteral("classifica1.bmp"));
     FormCreate();
 }
 

@@ -154,8 +154,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
 void TFormRank::FormCreate()
 {
     hover.load(QStringLiteral("rankingon.bmp"), QStringLiteral("ranking.bmp"));
-    if (TextFile::exists(DataDir(), QStringLiteral("rodadaon.bmp")))
-        roundHover.load(QStringLiteral("rodadaon.bmp"), QStringLiteral("rodada.bmp"));
     // Every opening starts on the ranking table.
     showBets(false);
     m_shownRound = 0;
@@ -225,6 +223,9 @@ void TFormRank::showOverallMode()
 
 void TFormRank::showRoundMode()
 {
+    // Read when the mode is first used rather than at start.
+    if (!roundHover.isLoaded() && TextFile::exists(DataDir(), QStringLiteral("rodadaon.bmp")))
+        roundHover.load(QStringLiteral("rodadaon.bmp"), QStringLiteral("rodada.bmp"));
     fiApostas->show();
     CbRank->show();
     BtAtualizaBolao->hide();
@@ -368,4 +369,5 @@ void TFormRank::FormClose()
     if (FormBolao)
         FormBolao->PanelRanking->hide();
     hover.release();
+    roundHover.release();
 }
