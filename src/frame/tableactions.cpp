@@ -30,6 +30,10 @@ ExportTable gridTable(const QTableWidget *grid, bool headerRow, const QString &t
         bool filled = false;
         for (int i = 0; i < columns.size(); ++i) {
             cells << text(r, columns.at(i));
+            const QTableWidgetItem *item = grid->item(r, columns.at(i));
+            const QString mark = item ? item->data(Qt::UserRole).toString() : QString();
+            if (!mark.isEmpty())
+                table.marks.insert({int(table.rows.size()), i}, mark);
             // The position column alone does not make a row: the grid labels rows past the last.
             filled = filled || (i > 0 && !cells.last().isEmpty());
         }

@@ -27,6 +27,12 @@ bool runPrintDialog(QPrinter &printer, QWidget *owner)
     return dialog.exec() == QDialog::Accepted;
 }
 
+// The screen's colours of a closed round's marks: exact score, right outcome.
+QColor markColour(const QString &mark)
+{
+    return mark == QLatin1String("exato") ? QColor(0x2e, 0x8b, 0x57) : QColor(0xf3, 0xe1, 0x9a);
+}
+
 } // namespace
 
 namespace Printing {
@@ -104,12 +110,22 @@ int drawTablePages(const ExportTable &table, const QDateTime &when, QPainter &pa
         for (int &w : widths)
             w = w * room / total;
 
-    const auto drawRow = [&](int top, const QStringList &cells) {
+    // Marked cells are filled as on the screen, so a printed round's bets read the same.
+    const auto drawRow = [&](int top, const QStringList &cells, int row) {
         int x = TableLayout::Left;
         for (int c = 0; c < widths.size(); ++c) {
+            const QString mark = table.marks.value({row, c});
+            if (!mark.isEmpty()) {
+                const bool exact = mark == QLatin1String("exato");
+                painter.fillRect(
+                    QRect(at(x - 30), at(top - 10), at(widths.at(c)), at(TableLayout::RowStep)),
+                    exact ? QColor(0x2e, 0x8b, 0x57) : QColor(0xf3, 0xe1, 0x9a));
+                painter.setPen(exact ? Qt::white : Qt::black);
+            }
             const QRect box(at(x), at(top), at(widths.at(c) - 60), at(TableLayout::RowStep));
             painter.drawText(box, (right.at(c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
                              cells.value(c));
+            painter.setPen(Qt::black);
             x += widths.at(c);
         }
     };
@@ -130,13 +146,34 @@ int drawTablePages(const ExportTable &table, const QDateTime &when, QPainter &pa
         painter.drawText(line.translated(0, at(TableLayout::DateTop)), Qt::AlignLeft | Qt::AlignTop,
                          dateText);
         painter.setFont(boldFont);
-        drawRow(TableLayout::HeaderTop, table.headers);
+        drawRow(TableLayout::HeaderTop, table.headers, -1);
         painter.setFont(textFont);
         const int first = page * per;
         const int last = std::min<int>(int(table.rows.size()), first + per);
         for (int r = first; r < last; ++r)
             drawRow(TableLayout::HeaderTop + TableLayout::RowStep * (r - first + 1),
-                    table.rows.at(r));
+                    table.rows.at(r), r);
+    }
+    if (!table.legend.isEmpty()) {
+        const int rowsOnLast = int(table.rows.size()) - (pages - 1) * per;
+        int top = TableLayout::HeaderTop + TableLayout::RowStep * (rowsOnLast + 2);
+        const int needed = TableLayout::RowStep * int(table.legend.size());
+        int drawnPages = pages;
+        if (top + needed > pageHeight - TableLayout::BottomMargin) {
+            newPage();
+            ++drawnPages;
+            top = TableLayout::HeaderTop;
+        }
+        painter.setFont(textFont);
+        for (qsizetype i = 0; i < table.legend.size(); ++i) {
+            const int y = top + TableLayout::RowStep * int(i);
+            painter.fillRect(
+                QRect(at(TableLayout::Left), at(y - 10), at(250), at(TableLayout::RowStep - 20)),
+                markColour(table.legend.at(i).first));
+            painter.drawText(QPoint(at(TableLayout::Left + 300), at(y + 80)),
+                             table.legend.at(i).second);
+        }
+        return drawnPages;
     }
     return pages;
 }

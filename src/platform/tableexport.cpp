@@ -29,11 +29,16 @@ QString csvLine(const QStringList &cells)
     return out.join(QLatin1Char(';')) + QStringLiteral("\r\n");
 }
 
-QString htmlCell(const char *tag, const QString &text, bool right)
+QString htmlCell(const char *tag, const QString &text, bool right, const QString &mark = {})
 {
-    return QStringLiteral("<%1%2>%3</%1>")
-        .arg(QLatin1String(tag), right ? QStringLiteral(" class=\"n\"") : QString(),
-             text.toHtmlEscaped());
+    QStringList classes;
+    if (right)
+        classes << QStringLiteral("n");
+    if (!mark.isEmpty())
+        classes << mark;
+    const QString attribute =
+        classes.isEmpty() ? QString() : QStringLiteral(" class=\"%1\"").arg(classes.join(' '));
+    return QStringLiteral("<%1%2>%3</%1>").arg(QLatin1String(tag), attribute, text.toHtmlEscaped());
 }
 
 } // namespace
@@ -80,20 +85,26 @@ QByteArray html(const ExportTable &table, const QDateTime &when)
                        "<title>%1</title>\n<style>\nbody { font-family: Arial, sans-serif; }\n"
                        "table { border-collapse: collapse; }\nth, td { border: 1px solid #808080; "
                        "padding: 2px 6px; }\nth { background: #0b3a1e; color: #fbf4dc; }\n"
-                       ".n { text-align: right; }\n</style>\n</head>\n<body>\n"
+                       ".n { text-align: right; }\n.exato { background: #2e8b57; color: white; }\n"
+                       ".resultado { background: #f3e19a; }\n</style>\n</head>\n<body>\n"
                        "<h1>Campeonato Velurino 2005 &ndash; %1</h1>\n<p>%2</p>\n<table>\n")
             .arg(table.title.toHtmlEscaped(), dateLine(when).toHtmlEscaped());
     page += QStringLiteral("<tr>");
     for (int c = 0; c < table.headers.size(); ++c)
         page += htmlCell("th", table.headers.at(c), right.at(c));
     page += QStringLiteral("</tr>\n");
-    for (const QStringList &row : table.rows) {
+    for (int r = 0; r < table.rows.size(); ++r) {
         page += QStringLiteral("<tr>");
         for (int c = 0; c < table.headers.size(); ++c)
-            page += htmlCell("td", row.value(c), right.at(c));
+            page +=
+                htmlCell("td", table.rows.at(r).value(c), right.at(c), table.marks.value({r, c}));
         page += QStringLiteral("</tr>\n");
     }
-    page += QStringLiteral("</table>\n</body>\n</html>\n");
+    page += QStringLiteral("</table>\n");
+    for (const auto &[mark, meaning] : table.legend)
+        page += QStringLiteral("<p><span class=\"%1\">&nbsp;2x1&nbsp;</span> %2</p>\n")
+                    .arg(mark.toHtmlEscaped(), meaning.toHtmlEscaped());
+    page += QStringLiteral("</body>\n</html>\n");
     return page.toUtf8();
 }
 

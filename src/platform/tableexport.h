@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +17,11 @@ struct ExportTable
     QString fileStem; // the exported files' name without extension
     QStringList headers;
     QList<QStringList> rows;
+    // Marked cells (a closed round's exact hits and right outcomes) by row and column: "exato" or
+    // "resultado". The page and the print colour them as the screen does; the CSV keeps the text.
+    QMap<QPair<int, int>, QString> marks;
+    // Each mark with its meaning, for the legend under the table.
+    QList<QPair<QString, QString>> legend;
 };
 
 namespace TableExport {

@@ -287,8 +287,10 @@ void TFormRank::fillBets()
         if (hit == BetCell::Exact) {
             item->setBackground(ExactColour);
             item->setForeground(Qt::white);
+            item->setData(Qt::UserRole, QStringLiteral("exato"));
         } else if (hit == BetCell::Outcome) {
             item->setBackground(OutcomeColour);
+            item->setData(Qt::UserRole, QStringLiteral("resultado"));
         }
         SGApostas->setItem(row, col, item);
     };
@@ -328,7 +330,10 @@ ExportTable TFormRank::shownTable() const
 {
     if (m_betsShown && SGApostas->isVisible()) {
         const QString title = QStringLiteral("Apostas da ") + CbRank->currentText();
-        return gridTable(SGApostas, false, title, title);
+        ExportTable table = gridTable(SGApostas, false, title, title);
+        table.legend = {{QStringLiteral("exato"), QStringLiteral("placar exato")},
+                        {QStringLiteral("resultado"), QStringLiteral("resultado certo")}};
+        return table;
     }
     const QString title = m_shownRound > 0
                               ? QStringLiteral("Ranking da ") + Season::roundLabel(m_shownRound)

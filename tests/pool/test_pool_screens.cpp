@@ -608,6 +608,8 @@ void TestPoolScreens::closedRoundBetsPrintedAndExported()
     QCOMPARE(messages(),
              QStringList{exportedMessage({csv, folder + "/Apostas da 1ª Rodada.html"})});
     QVERIFY(bytesOf(csv).contains("\r\nAna;2x1;0x0;"));
+    QVERIFY(
+        bytesOf(folder + "/Apostas da 1ª Rodada.html").contains("<td class=\"exato\">2x1</td>"));
 
     const QString pdf = m_season->path("ranking.pdf");
     Printing::setDialogRunner([&](QPrinter &printer, QWidget *) {

@@ -130,7 +130,9 @@ void TestSeasonExtras::htmlEscapesAndAlignsNumbers()
     const ExportTable table{QStringLiteral("Ranking geral"),
                             QStringLiteral("x"),
                             {"Pos.", "Usuário", "PG"},
-                            {{"1º", "<Zé & cia>", "12"}, {"2º", "Ana", "-1"}}};
+                            {{"1º", "<Zé & cia>", "12"}, {"2º", "Ana", "-1"}},
+                            {{{1, 1}, "exato"}},
+                            {{"exato", "placar exato"}}};
     const QString page = QString::fromUtf8(TableExport::html(table, When));
     QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));
     QVERIFY(page.contains(QStringLiteral("Ranking geral</h1>")));
@@ -138,6 +140,9 @@ void TestSeasonExtras::htmlEscapesAndAlignsNumbers()
     QVERIFY(page.contains(QStringLiteral("<tr><td class=\"n\">1º</td><td>&lt;Zé &amp; cia&gt;"
                                          "</td><td class=\"n\">12</td></tr>")));
     QVERIFY(page.contains(QStringLiteral("<th>Usuário</th>")));
+    QVERIFY(page.contains(QStringLiteral("<td class=\"exato\">Ana</td>")));
+    QVERIFY(page.contains(QStringLiteral("</span> placar exato</p>")));
+    QVERIFY(!TableExport::csv(table).contains("exato"));
 }
 
 void TestSeasonExtras::exportWritesWholeFilesOrNone()
