@@ -8,6 +8,7 @@
 #include "platform/filechanges.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "platform/seasoncopies.h"
 #include "pool/aposta.h"
 #include "pool/bolao.h"
 #include "pool/rank.h"
@@ -33,6 +34,7 @@ bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile
     guarded(nullptr, [&] {
         recoverChanges(dataDir);
         recoverChanges(poolDir);
+        SeasonCopies::recover(dataDir, SeasonCopies::copiesDirFor(dataDir));
     });
     return true;
 }

@@ -90,6 +90,11 @@ void TFormTabela::FormCreate()
     maximise();
 }
 
+void TFormTabela::reloadSeason()
+{
+    FormCreate();
+}
+
 void TFormTabela::FormShow()
 {
     // Closing the screen let its hover pictures go; they come back before it is seen again.

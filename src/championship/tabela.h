@@ -43,6 +43,9 @@ public:
     void BtAtualizaClick();
     void BtDesfazClick();
     void BtVoltaClick();
+    // The season's files were replaced as a whole (a copy put back, a new season): the round
+    // list and the shown round are taken afresh.
+    void reloadSeason();
 
 protected:
     void FormShow() override;

@@ -242,6 +242,16 @@ void setStepHook(std::function<void(const char *step)> hook)
     stepHook() = std::move(hook);
 }
 
+void reportStep(const char *name)
+{
+    step(name);
+}
+
+void syncDirectory(const QString &dir, const QStringList &files)
+{
+    syncToDisk(dir, files);
+}
+
 } // namespace FileChanges
 
 bool recoverChanges(const QString &dir)

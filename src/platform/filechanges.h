@@ -55,6 +55,12 @@ inline constexpr const char *StagingSuffix = ".gravando";
 // after the record, after each replacement or removal, after the record's removal) with the step's
 // name. Pass an empty function to remove it.
 void setStepHook(std::function<void(const char *step)> hook);
+// A write step of an operation that does not go through `applyChanges` (a season copy), reported
+// to the same hook.
+void reportStep(const char *step);
+// Makes every file written so far under `dir` (`files` where the whole file system cannot be
+// synced at once) durable; throws when the disk refuses.
+void syncDirectory(const QString &dir, const QStringList &files = {});
 
 } // namespace FileChanges
 
