@@ -16,8 +16,7 @@
 
 TForm1 *Form1 = nullptr;
 
-TForm1::TForm1(const QString &programPath, QWidget *parent)
-    : ScreenForm(QStringLiteral("Form1"), parent)
+TForm1::TForm1(QWidget *parent) : ScreenForm(QStringLiteral("Form1"), parent)
 {
     closesProgram = true;
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -86,13 +85,12 @@ TForm1::TForm1(const QString &programPath, QWidget *parent)
     registerPlace(Place::StartPanel, this, PanelInicio);
     registerPlace(Place::ChampionshipMenu, this, PanelAbertura);
 
-    guarded(this, [&] { FormCreate(programPath); });
+    guarded(this, [&] { FormCreate(); });
 }
 
-void TForm1::FormCreate(const QString &programPath)
+void TForm1::FormCreate()
 {
     cartao->hide();
-    DataDirs::setFromProgramPath(programPath);
     menuHover.load(QStringLiteral("fundoon.bmp"), QStringLiteral("abertura.bmp"));
     startHover.load(QStringLiteral("inicioon.bmp"), QStringLiteral("inicio.bmp"));
     ImAbertura->loadPictureIfExists(DataDir(), QStringLiteral("abertura.bmp"));

@@ -1,5 +1,5 @@
-// The main form: fixes the data and pool directories, and carries the start panel (championship,
-// betting pool, leave) and the championship menu on top of each other. Every other screen is
+// The main form: carries the start panel (championship, betting pool, leave) and the championship
+// menu on top of each other. Every other screen is
 // reached from these two panels and returns to them.
 #pragma once
 
@@ -12,8 +12,8 @@ class TForm1 : public ScreenForm
     Q_OBJECT
 
 public:
-    // `programPath` locates the data directory ("dados" beside the program file).
-    explicit TForm1(const QString &programPath, QWidget *parent = nullptr);
+    // The data directory is fixed before, at start (createScreens).
+    explicit TForm1(QWidget *parent = nullptr);
 
     Panel *PanelAbertura;
     PictureBox *ImAbertura;
@@ -59,7 +59,7 @@ protected:
     void FormClose() override;
 
 private:
-    void FormCreate(const QString &programPath);
+    void FormCreate();
     QString copySeason();
     void seasonReplaced();
 };

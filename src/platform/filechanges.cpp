@@ -254,6 +254,90 @@ void syncDirectory(const QString &dir, const QStringList &files)
 
 } // namespace FileChanges
 
+namespace {
+
+QString unfinishedCopyOf(const QString &to)
+{
+    QString path = QDir::cleanPath(to);
+    return path + QStringLiteral(".copiando");
+}
+
+VelurinoError copyFailure(const QString &to, const QString &what)
+{
+    return VelurinoError(QStringLiteral("Não foi possível criar a pasta \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(QDir::cleanPath(to)), what));
+}
+
+} // namespace
+
+bool discardUnfinishedCopy(const QString &to)
+{
+    QDir unfinished(unfinishedCopyOf(to));
+    return unfinished.exists() && unfinished.removeRecursively();
+}
+
+void copyDirectoryWhole(const QString &from, const QString &to)
+{
+    const QString target = QDir::cleanPath(to);
+    const QString work = unfinishedCopyOf(target);
+    discardUnfinishedCopy(target);
+    if (QFileInfo::exists(target))
+        throw copyFailure(target, QStringLiteral("ela já existe."));
+    const QString parent = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(parent) || !QDir().mkpath(work))
+        throw copyFailure(target, QStringLiteral("a pasta \"%1\" não pode ser gravada.")
+                                      .arg(QDir::toNativeSeparators(parent)));
+    const QDir source(from);
+    QStringList written;
+    try {
+        QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo entry(it.next());
+            const QString copy = QDir(work).filePath(source.relativeFilePath(entry.filePath()));
+            if (entry.isDir()) {
+                if (!QDir().mkpath(copy))
+                    throw copyFailure(target, QStringLiteral("a pasta \"%1\" não pode ser criada.")
+                                                  .arg(QDir::toNativeSeparators(copy)));
+                continue;
+            }
+            // A lock or a half-done write of the season copied from is no part of the season.
+            if (entry.fileName().endsWith(QLatin1String(".lock")) ||
+                entry.fileName().endsWith(QLatin1String(FileChanges::StagingSuffix)) ||
+                entry.fileName() == QLatin1String(FileChanges::RecordName))
+                continue;
+            QFile in(entry.filePath());
+            if (!in.open(QIODevice::ReadOnly))
+                throw copyFailure(target, QStringLiteral("o arquivo \"%1\" não pode ser lido.")
+                                              .arg(QDir::toNativeSeparators(entry.filePath())));
+            const QByteArray bytes = in.readAll();
+            QFile out(copy);
+            if (!QDir().mkpath(QFileInfo(copy).path()) || !out.open(QIODevice::WriteOnly) ||
+                out.write(bytes) != bytes.size() || !out.flush())
+                throw copyFailure(target, QStringLiteral("o arquivo \"%1\" não pode ser gravado.")
+                                              .arg(QDir::toNativeSeparators(copy)));
+            written.append(copy);
+            step("copied");
+        }
+        syncToDisk(work, written);
+        step("synced");
+        std::error_code error;
+        std::filesystem::rename(fsPath(work), fsPath(target), error);
+        if (error)
+            throw copyFailure(target, QString::fromStdString(error.message()));
+    } catch (const VelurinoError &) {
+        discardUnfinishedCopy(target);
+        throw;
+    }
+    step("renamed");
+    // The new name on disk too, so that a power cut soon after cannot take the copy away; the copy
+    // is whole already, so a failure here is no reason to refuse it.
+    try {
+        syncToDisk(parent, {});
+    } catch (const VelurinoError &) {
+    }
+}
+
 bool recoverChanges(const QString &dir)
 {
     bool found = false;

@@ -101,3 +101,12 @@ void applyChanges(const QList<FileChange> &changes);
 // the operation is completed; without one, staged files are removed. Returns true when anything
 // was found. Throws when a record cannot be completed.
 bool recoverChanges(const QString &dir);
+
+// Creates directory `to` as a copy of directory `from` (sub-directories included), all or
+// nothing: the copy is made and synced under a name of its own beside `to` ("dados.copiando"),
+// then renamed to `to` in one step. A copy killed half way therefore leaves no `to` at all, only
+// that unfinished copy, which the next call (or `discardUnfinishedCopy`) removes. Throws, with
+// nothing created, when a file cannot be read or written or `to` already exists.
+void copyDirectoryWhole(const QString &from, const QString &to);
+// Removes what a killed `copyDirectoryWhole` into `to` left behind; true when there was any.
+bool discardUnfinishedCopy(const QString &to);

@@ -77,7 +77,7 @@ void TestChampionshipScreens::start(int storedRounds)
         boxes[8] = boxes[9] = ""; // match 5 not played
         Results::storeRoundResults(m_season->dataDir(), r, boxes);
     }
-    createScreens(m_season->programPath());
+    createScreens(m_season->dataDir());
     m_messages->calls.clear();
     Form1->fiVelurinoClick();
     Form1->fiTabelaClick();

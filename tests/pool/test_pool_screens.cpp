@@ -98,7 +98,7 @@ void TestPoolScreens::start(int stored, const QStringList &results)
     write(m_season->path("Nomes.txt"), {});
     if (!QFile::exists(poolPath("Lista.txt")))
         write(poolPath("Lista.txt"), {});
-    createScreens(m_season->programPath());
+    createScreens(m_season->dataDir());
     Form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(Form1));
     const QStringList atStart = messages();

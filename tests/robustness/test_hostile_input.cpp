@@ -164,7 +164,7 @@ void TestHostileInput::cleanup()
 
 void TestHostileInput::start()
 {
-    createScreens(m_season->programPath());
+    createScreens(m_season->dataDir());
     Form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(Form1));
     const QList<MessageRecorder::Call> atStart = takeCalls();

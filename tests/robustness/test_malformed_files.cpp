@@ -363,7 +363,7 @@ QList<Operation> TestMalformedFiles::operations()
         {"start",
          [] {},
          [this] {
-             createScreens(m_season->programPath());
+             createScreens(m_season->dataDir());
              Form1->show();
              QVERIFY(QTest::qWaitForWindowExposed(Form1));
          },
