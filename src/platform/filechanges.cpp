@@ -322,7 +322,8 @@ void copyDirectoryWhole(const QString &from, const QString &to)
         syncToDisk(work, written);
         step("synced");
         std::error_code error;
-        std::filesystem::rename(fsPath(work), fsPath(target), error);
+        std::filesystem::rename(std::filesystem::path(work.toStdU16String()),
+                                std::filesystem::path(target.toStdU16String()), error);
         if (error)
             throw copyFailure(target, QString::fromStdString(error.message()));
     } catch (const VelurinoError &) {

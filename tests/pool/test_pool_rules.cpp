@@ -361,11 +361,12 @@ void TestPoolRules::registerKeepsBlanksAndWritesBothFiles()
 {
     standardSeason(0);
     const Pool::Registration result =
-        Pool::registerParticipant(m_data, m_pool, QStringLiteral(" Ana "));
+        Pool::registerParticipant(m_data, m_pool, QStringLiteral("Ana  Maria"));
     QVERIFY(result.registered);
     QCOMPARE(result.message, QStringLiteral("Usuário Cadastrado. "));
-    QCOMPARE(poolLines(QStringLiteral("Lista.txt")), QStringList{" Ana "});
-    QCOMPARE(poolLines(QStringLiteral(" Ana .txt")), participant(QStringLiteral(" Ana ")));
+    QCOMPARE(poolLines(QStringLiteral("Lista.txt")), QStringList{"Ana  Maria"});
+    QCOMPARE(poolLines(QStringLiteral("Ana  Maria.txt")),
+             participant(QStringLiteral("Ana  Maria")));
 }
 
 void TestPoolRules::listWriteFailureLeavesFilesAsTheyWere()

@@ -8,6 +8,21 @@ namespace Pool {
 const QString MsgBetsHidden = QStringLiteral("As apostas de uma rodada são mostradas quando os "
                                              "resultados dela estiverem gravados.");
 
+// The mark of one prediction against its result, as the ranking counts it: the outcome compares
+// the values, the goals compare the texts ("01" is not "1").
+BetCell::Hit hitOf(const QString &rh, const QString &ra, const QString &ph, const QString &pa)
+{
+    bool ok[4] = {};
+    const int r1 = rh.toInt(&ok[0], 10), r2 = ra.toInt(&ok[1], 10);
+    const int p1 = ph.toInt(&ok[2], 10), p2 = pa.toInt(&ok[3], 10);
+    if (!(ok[0] && ok[1] && ok[2] && ok[3]))
+        return BetCell::Miss;
+    const bool outcome = (r1 > r2 && p1 > p2) || (r1 < r2 && p1 < p2) || (r1 == r2 && p1 == p2);
+    if (outcome && rh == ph && ra == pa)
+        return BetCell::Exact;
+    return outcome ? BetCell::Outcome : BetCell::Miss;
+}
+
 QString scoreText(const QString &home, const QString &away)
 {
     if (home.isEmpty() || away.isEmpty() || home == Season::NotPlayed || away == Season::NotPlayed)
@@ -41,9 +56,7 @@ RoundBets roundBets(const QString &dataDir, const QString &poolDir, int round)
                 const QString &ph = predicted->at(2 * k);
                 const QString &pa = predicted->at(2 * k + 1);
                 cell.text = scoreText(ph, pa);
-                int AC = 0, AR = 0, AG = 0;
-                scoreMatch(goals.at(2 * k), goals.at(2 * k + 1), ph, pa, AC, AR, AG);
-                cell.hit = AC > 0 ? BetCell::Exact : AR > 0 ? BetCell::Outcome : BetCell::Miss;
+                cell.hit = hitOf(goals.at(2 * k), goals.at(2 * k + 1), ph, pa);
             }
             row.bets << cell;
         }
