@@ -178,6 +178,9 @@ std::optional<Ranking> RecomputeOverallRanking(const QString &dataDir, const QSt
 
 std::optional<Ranking> ComputeRoundRanking(const QString &dataDir, const QString &poolDir, int n)
 {
+    // A round outside the season has no block, whatever the file holds.
+    if (n < 1 || n > Season::Rounds)
+        return std::nullopt;
     const QByteArray resultBytes =
         TextFile::readBytes(TextFile::resolve(dataDir, Season::ResultFile));
     // Only the round's block is kept, from its marker to the first end marker, so lines are
