@@ -29,6 +29,11 @@ public:
     TFocusImage *fiBolao;
     TFocusImage *fiOut;
     QWidget *cartao;
+    // The season's copies, on the championship menu: a dated copy of the data directory, putting
+    // one back, and a fresh season (after a copy).
+    TFocusImage *fiCopiar;
+    TFocusImage *fiRestaurar;
+    TFocusImage *fiNovaTemporada;
 
     RegionHover menuHover;  // "fundoon.bmp" / "abertura.bmp" on ImAbertura
     RegionHover startHover; // "inicioon.bmp" / "inicio.bmp" on ImInicio
@@ -42,6 +47,9 @@ public:
     void fiVelurinoClick();
     void fiBolaoClick();
     void fiOutClick();
+    void fiCopiarClick();
+    void fiRestaurarClick();
+    void fiNovaTemporadaClick();
 
 signals:
     // The main form has closed: the program ends.
@@ -52,6 +60,8 @@ protected:
 
 private:
     void FormCreate();
+    QString copySeason();
+    void seasonReplaced();
 };
 
 extern TForm1 *Form1;

@@ -9,6 +9,7 @@
 #include "platform/filechanges.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "platform/seasoncopies.h"
 #include "pool/aposta.h"
 #include "pool/bolao.h"
 #include "pool/rank.h"
@@ -42,6 +43,7 @@ bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile
     guarded(nullptr, [&] {
         recoverChanges(dataDir);
         recoverChanges(poolDir);
+        SeasonCopies::recover(dataDir, SeasonCopies::copiesDirFor(dataDir));
     });
     return true;
 }

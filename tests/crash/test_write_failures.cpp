@@ -57,6 +57,10 @@ void TestWriteFailures::everyWriteOfEveryOperation_data()
     QTest::addColumn<QString>("op");
     QTest::addColumn<int>("failing");
     for (const QString &op : CrashOps::names()) {
+        // The first start copies a season into a folder not there yet: no file of a season in
+        // use is written, and a half copy is the kill test's to catch.
+        if (op == CrashOps::FirstStart)
+            continue;
         const int writes = writesOf(op, m_template, m_root.filePath("count"));
         QVERIFY2(writes >= 1, qPrintable(op));
         for (int n = 1; n <= writes; ++n)
