@@ -507,21 +507,20 @@ void TestMalformedFiles::damagedFile_data()
     row("Times.txt", "missing marker", {"table store"});
     row("Times.txt", "missing details end", {});
     row("Times.txt", "key in capitals", {});
-    row("Times.txt", "not a number", {"start", "table store", "standings"});
-    row("Times.txt", "short block", {"start", "table store", "standings"});
-    row("Times.txt", "megabyte line", {"start", "table store", "standings"});
+    row("Times.txt", "not a number", {"table store", "standings"});
+    row("Times.txt", "short block", {"table store", "standings"});
+    row("Times.txt", "megabyte line", {"table store", "standings"});
     row("Times.txt", "random bytes", {"table store", "table withdraw"});
     row("Times.txt", "empty", {"table store", "table withdraw"});
-    row("Times.txt", "missing",
-        {"start", "table store", "table withdraw", "standings", "club details"});
+    row("Times.txt", "missing", {"table store", "table withdraw", "standings", "club details"});
 
-    row("Nomes.txt", "truncated", {"start", "standings"});
-    row("Nomes.txt", "one name missing", {"start", "standings"});
+    row("Nomes.txt", "truncated", {"standings"});
+    row("Nomes.txt", "one name missing", {"standings"});
     row("Nomes.txt", "more names than teams", {});
     row("Nomes.txt", "megabyte line", {});
     row("Nomes.txt", "random bytes", {});
-    row("Nomes.txt", "empty", {"start", "standings"});
-    row("Nomes.txt", "missing", {"start", "standings"});
+    row("Nomes.txt", "empty", {"standings"});
+    row("Nomes.txt", "missing", {"standings"});
 
     const QStringList everyPageReader{"start", "table round 2", "table round 3", "bet open",
                                       "bet round"};
