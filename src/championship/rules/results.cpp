@@ -37,9 +37,7 @@ std::optional<int> goals(const QString &text)
 {
     if (!isDigits(text))
         return std::nullopt;
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return TextFile::toInteger(text);
 }
 
 // Adds the round's played matches to (sign +1) or takes them from (sign -1) the team records.
