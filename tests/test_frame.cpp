@@ -5,9 +5,11 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "app/textpages.h"
+#include "frame/picturecache.h"
 #include "frame/screenform.h"
 #include "platform/datadirs.h"
 #include "platform/messages.h"
+#include "platform/velurinoerror.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -35,6 +37,7 @@ private slots:
     void exitAsksFirst_data();
     void exitAsksFirst();
     void missingHoverPictureIsReportedAndDrawsNothing();
+    void picturesAreDecodedOnceWhenFirstNeeded();
     void textPageTxtIsShownAsHtml();
     void historyIsReadAtEveryShowingRegulationOnce();
     void missingPageShowsTheErrorBox();
@@ -289,6 +292,29 @@ void TestFrame::missingHoverPictureIsReportedAndDrawsNothing()
     QVERIFY(Form1->ImAbertura->picture().isNull());
     emit Form1->fiTabela->OnMouseEnter(Form1->fiTabela);
     QVERIFY(Form1->ImAbertura->picture().isNull());
+}
+
+void TestFrame::picturesAreDecodedOnceWhenFirstNeeded()
+{
+    start();
+    const QString page = m_season->dataDir() + "classifica.bmp";
+    QVERIFY(!PictureCache::isDecoded(page));
+    QVERIFY(!PictureCache::isDecoded(m_season->dataDir() + "inicioon.bmp"));
+    Form1->fiVelurinoClick();
+    Form1->fiRegulamentoClick();
+    const QImage shown = FormRegulamento->ImRegulamento->picture();
+    QCOMPARE(shown.pixelColor(0, 0), TestSeason::colourOf("classifica.bmp"));
+    // The other screens on the same background share the one decoded picture.
+    QCOMPARE(FormHistoria->ImHistoria->picture().cacheKey(), shown.cacheKey());
+
+    // A picture replaced on disk is read again; one removed is reported by name.
+    QImage green(640, 480, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QVERIFY(green.save(page, "BMP"));
+    QCOMPARE(PictureCache::picture(page).pixelColor(0, 0), QColor(Qt::green));
+    m_season->remove("classifica.bmp");
+    QVERIFY_THROWS_EXCEPTION(VelurinoError, PictureCache::picture(page));
+    QVERIFY(m_messages->calls.isEmpty());
 }
 
 void TestFrame::textPageTxtIsShownAsHtml()

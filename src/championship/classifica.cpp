@@ -71,7 +71,9 @@ TFormClassifica::TFormClassifica(QWidget *parent)
             setCell(row, column, QString());
 
     registerPlace(Place::Standings, this, PanelClassifica);
-    guarded(this, [this] { FormCreate(); });
+    // The table is built from the files at every showing; building it here too would read them
+    // at program start for a screen not yet on view.
+    maximise();
 }
 
 void TFormClassifica::setCell(int row, int column, const QString &text)

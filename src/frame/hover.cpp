@@ -1,6 +1,7 @@
 #include "frame/hover.h"
 
 #include "frame/focusimage.h"
+#include "frame/picturecache.h"
 #include "platform/datadirs.h"
 #include "platform/guard.h"
 #include "platform/textfile.h"
@@ -13,16 +14,50 @@ QImage loadDataPicture(const QString &name)
 void RegionHover::load(const QString &litName, const QString &plainName)
 {
     release();
-    QImage lit = loadDataPicture(litName);
-    QImage plain = loadDataPicture(plainName);
-    m_lit = std::move(lit);
-    m_plain = std::move(plain);
+    const QString lit = TextFile::resolve(DataDir(), litName);
+    const QString plain = TextFile::resolve(DataDir(), plainName);
+    PictureCache::requireFile(lit);
+    PictureCache::requireFile(plain);
+    m_litPath = lit;
+    m_plainPath = plain;
 }
 
 void RegionHover::release()
 {
+    m_litPath.clear();
+    m_plainPath.clear();
     m_lit = QImage();
     m_plain = QImage();
+}
+
+void RegionHover::decode() const
+{
+    if (!isLoaded() || (!m_lit.isNull() && !m_plain.isNull()))
+        return;
+    QWidget *owner = m_background ? m_background->window() : nullptr;
+    // A file damaged or removed since the screen was built: reported once, then the buttons
+    // light nothing, as with a picture that never loaded.
+    if (!guarded(owner, [this] {
+            m_lit = PictureCache::picture(m_litPath);
+            m_plain = PictureCache::picture(m_plainPath);
+        })) {
+        m_litPath.clear();
+        m_plainPath.clear();
+        m_lit = QImage();
+        m_plain = QImage();
+    }
+}
+
+const QImage &RegionHover::lit() const
+{
+    decode();
+    return m_lit;
+}
+
+const QImage &RegionHover::plain() const
+{
+    decode();
+    return m_plain;
 }
 
 void RegionHover::copy(const QImage &from, TFocusImage *button) const
@@ -33,12 +68,12 @@ void RegionHover::copy(const QImage &from, TFocusImage *button) const
 
 void RegionHover::enter(TFocusImage *button) const
 {
-    copy(m_lit, button);
+    copy(lit(), button);
 }
 
 void RegionHover::leave(TFocusImage *button) const
 {
-    copy(m_plain, button);
+    copy(plain(), button);
 }
 
 void RegionHover::bind(TFocusImage *button) const

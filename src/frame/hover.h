@@ -16,11 +16,12 @@ public:
     explicit RegionHover(PictureBox *background) : m_background(background) {}
 
     void setBackground(PictureBox *background) { m_background = background; }
-    // Loads both pictures of the data directory, the lit first; throws when one is missing. A
-    // picture that failed to load stays empty, and an empty picture draws nothing.
+    // Takes both pictures of the data directory, the lit first; throws when one is missing, and
+    // then holds neither. They are decoded (once for the whole program, through the picture
+    // cache) when a button is first entered or left; an empty picture draws nothing.
     void load(const QString &litName, const QString &plainName);
     void release();
-    bool isLoaded() const { return !m_lit.isNull() && !m_plain.isNull(); }
+    bool isLoaded() const { return !m_litPath.isEmpty() && !m_plainPath.isEmpty(); }
 
     void enter(TFocusImage *button) const;
     void leave(TFocusImage *button) const;
@@ -28,15 +29,19 @@ public:
     // Binds the enter and leave events of `button` to this hover.
     void bind(TFocusImage *button) const;
 
-    const QImage &lit() const { return m_lit; }
-    const QImage &plain() const { return m_plain; }
+    const QImage &lit() const;
+    const QImage &plain() const;
 
 private:
+    void decode() const;
     void copy(const QImage &from, TFocusImage *button) const;
 
     PictureBox *m_background = nullptr;
-    QImage m_lit;
-    QImage m_plain;
+    // Emptied when a decode fails, so a damaged picture is reported only once.
+    mutable QString m_litPath;
+    mutable QString m_plainPath;
+    mutable QImage m_lit;
+    mutable QImage m_plain;
 };
 
 // Picture-swap hover of an exit button ("classificaon.bmp" / "classificaoff.bmp"), read from disk

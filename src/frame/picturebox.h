@@ -12,13 +12,15 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    const QImage &picture() const { return m_picture; }
+    // The picture shown; one named by loadPictureIfExists is decoded here, at its first use.
+    const QImage &picture() const;
     void setPicture(const QImage &picture);
     void clearPicture();
 
     // Loads `path`; throws VelurinoError when it cannot be read as a picture.
     void loadPicture(const QString &path);
-    // Loads `name` of `dir` when that file exists; leaves the picture as it was otherwise.
+    // Shows `name` of `dir` when that file exists; leaves the picture as it was otherwise. The
+    // file is decoded when the picture is first painted or asked for, not here.
     bool loadPictureIfExists(const QString &dir, const QString &name);
 
     // Copies rectangle `area` of `source` onto the same rectangle of this picture.
@@ -28,8 +30,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QImage m_picture;
+    void decodePending() const;
+
+    mutable QImage m_picture;
+    mutable QString m_pending; // a file still to be decoded into m_picture
 };
 
-// Reads a picture file; throws VelurinoError (naming the file) when it is missing or unreadable.
+// Reads a picture file through the shared cache; throws VelurinoError (naming the file) when it
+// is missing or unreadable.
 QImage readPicture(const QString &path);

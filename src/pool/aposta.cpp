@@ -94,13 +94,9 @@ TFormAposta::TFormAposta(QWidget *parent) : ScreenForm(QStringLiteral("FormApost
             [this] { guarded(this, [this] { CbRodadaChange(); }); });
 
     registerPlace(Place::BetEntry, this, PanelAposta);
-    // Prepared again at every showing, where a missing or damaged file is reported; at program
-    // start it would only stack error boxes over the start screen before the pool is even used.
-    try {
-        FormCreate();
-    } catch (const VelurinoError &) {
-        maximise();
-    }
+    // The screen is prepared at every showing, for the participant chosen then, which is also
+    // where a missing or damaged file is reported; there is nothing to show before that.
+    maximise();
 }
 
 void TFormAposta::FormCreate()

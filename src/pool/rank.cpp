@@ -7,7 +7,6 @@
 #include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/textfile.h"
-#include "platform/velurinoerror.h"
 #include "pool/bolao.h"
 #include "pool/rules/poolfiles.h"
 
@@ -142,13 +141,10 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
             [this] { guarded(this, [this] { CbRankChange(); }); });
 
     registerPlace(Place::Ranking, this, PanelRank);
-    // Prepared again at every showing, where a missing or damaged file is reported; at program
-    // start it would only stack error boxes over the start screen before the pool is even used.
-    try {
-        FormCreate();
-    } catch (const VelurinoError &) {
-        maximise();
-    }
+    // The screen is prepared at every showing, which is also where a missing or damaged file is
+    // reported; preparing it here as well would read every participant file at program start
+    // for a table nobody sees until the screen is opened.
+    maximise();
 }
 
 void TFormRank::FormCreate()

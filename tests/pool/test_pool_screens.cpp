@@ -349,6 +349,7 @@ void TestPoolScreens::closedRounds()
     for (int n : blocks)
         results += block(n, goals());
     start(stored, results);
+    FormAposta->show();
     FormAposta->CbRodada->setCurrentIndex(round - 1);
     FormAposta->CbRodadaChange();
     QCOMPARE(FormAposta->LbAviso->text(),
@@ -405,6 +406,7 @@ void TestPoolScreens::betSheetOnRecordingCanvas()
 void TestPoolScreens::cancelledDialogPrintsNothing()
 {
     start();
+    FormAposta->show();
     const QString pdf = m_season->path("sheet.pdf");
     int dialogs = 0;
     setPrintDialogRunner([&](QPrinter &printer, QWidget *) {
@@ -424,6 +426,7 @@ void TestPoolScreens::cancelledDialogPrintsNothing()
 void TestPoolScreens::betSheetToPdf()
 {
     start();
+    FormAposta->show();
     const QString pdf = qEnvironmentVariableIsSet("VELURINO_SHEET_PDF")
                             ? qEnvironmentVariable("VELURINO_SHEET_PDF")
                             : m_season->path("sheet.pdf");

@@ -505,28 +505,25 @@ void TestMalformedFiles::damagedFile_data()
     row("Resultado.txt", "empty", {"table withdraw"});
     row("Resultado.txt", "missing", everyResultReader);
 
-    row("Times.txt", "truncated",
-        {"start", "standings", "club details", "table store", "table withdraw"});
-    row("Times.txt", "missing marker", {"start", "table store", "standings"});
+    row("Times.txt", "truncated", {"standings", "club details", "table store", "table withdraw"});
+    row("Times.txt", "missing marker", {"table store", "standings"});
     row("Times.txt", "missing details end", {});
     row("Times.txt", "key in capitals", {});
-    row("Times.txt", "not a number", {"start", "table store", "standings"});
-    row("Times.txt", "short block", {"start", "table store", "standings"});
-    row("Times.txt", "megabyte line", {"start", "table store", "standings"});
+    row("Times.txt", "not a number", {"table store", "standings"});
+    row("Times.txt", "short block", {"table store", "standings"});
+    row("Times.txt", "megabyte line", {"table store", "standings"});
     row("Times.txt", "random bytes",
-        {"start", "standings", "club details", "table store", "table withdraw"});
-    row("Times.txt", "empty",
-        {"start", "standings", "club details", "table store", "table withdraw"});
-    row("Times.txt", "missing",
-        {"start", "table store", "table withdraw", "standings", "club details"});
+        {"standings", "club details", "table store", "table withdraw"});
+    row("Times.txt", "empty", {"standings", "club details", "table store", "table withdraw"});
+    row("Times.txt", "missing", {"table store", "table withdraw", "standings", "club details"});
 
-    row("Nomes.txt", "truncated", {"start", "standings"});
-    row("Nomes.txt", "one name missing", {"start", "standings"});
-    row("Nomes.txt", "more names than teams", {"start", "standings"});
+    row("Nomes.txt", "truncated", {"standings"});
+    row("Nomes.txt", "one name missing", {"standings"});
+    row("Nomes.txt", "more names than teams", {"standings"});
     row("Nomes.txt", "megabyte line", {});
-    row("Nomes.txt", "random bytes", {"start", "standings"});
-    row("Nomes.txt", "empty", {"start", "standings"});
-    row("Nomes.txt", "missing", {"start", "standings"});
+    row("Nomes.txt", "random bytes", {"standings"});
+    row("Nomes.txt", "empty", {"standings"});
+    row("Nomes.txt", "missing", {"standings"});
 
     const QStringList everyPageReader{"start", "table round 2", "table round 3", "bet open",
                                       "bet round"};
