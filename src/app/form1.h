@@ -49,9 +49,12 @@ signals:
 
 protected:
     void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate(const QString &programPath);
+    // A screen reader names the window after the panel on view.
+    void updateScreenName();
 };
 
 extern TForm1 *Form1;

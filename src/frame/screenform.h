@@ -6,6 +6,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
+
+class TFocusImage;
 
 // A full-size panel of a screen.
 class Panel : public QWidget
@@ -25,6 +28,7 @@ public:
     static constexpr int PanelHeight = 480;
 
     explicit ScreenForm(const QString &caption, QWidget *parent = nullptr);
+    ~ScreenForm() override;
 
     // The panels that FormResize keeps centred, in panel order.
     void addCentredPanel(QWidget *panel);
@@ -35,7 +39,16 @@ public:
     // The main form's close ends the program; every other screen's close only hides it.
     bool closesProgram = false;
 
+    // Escape presses the first of these buttons that is on view, enabled and not covered: the
+    // screen's way back (or, on the start panel, the way out).
+    void addBackButton(TFocusImage *button);
+
 protected:
+    virtual void escapePressed();
+    void keyPressEvent(QKeyEvent *event) override;
+    // Tab passes by controls that another panel covers.
+    bool focusNextPrevChild(bool next) override;
+
     virtual void FormShow() {}
     virtual void FormResize();
     // The screen's own close steps; a secondary screen is then hidden, never destroyed.
@@ -47,12 +60,14 @@ protected:
 
 private:
     QList<QWidget *> m_centredPanels;
+    QList<TFocusImage *> m_backButtons;
 };
 
 // Left/top of a panel centred in an area: the difference halved, truncated toward zero.
 int centredOffset(int area, int panel);
 
-class TFocusImage;
-
 // Runs `handler` inside the guard on every click of `button`.
 void bindClick(TFocusImage *button, QWidget *owner, std::function<void()> handler);
+
+// Sets the Tab order of `widgets`, first to last.
+void setTabOrderChain(std::initializer_list<QWidget *> widgets);

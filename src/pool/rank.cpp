@@ -1,6 +1,7 @@
 #include "pool/rank.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "frame/gridkeys.h"
 #include "frame/navigation.h"
 #include "platform/datadirs.h"
 #include "platform/guard.h"
@@ -24,7 +25,7 @@ constexpr int GridWidth = 397;
 QTableWidgetItem *cell(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
 
@@ -42,8 +43,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGGeral = new QTableWidget(0, 6, PanelRank);
     SGGeral->setGeometry(16, GridTop, GridWidth, 169);
     SGGeral->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGGeral->setSelectionMode(QAbstractItemView::NoSelection);
-    SGGeral->setFocusPolicy(Qt::NoFocus);
     SGGeral->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGGeral->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SGGeral->verticalHeader()->hide();
@@ -60,6 +59,14 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     CbRank = new QComboBox(PanelRank);
     CbRank->setGeometry(16, 200, 145, 21);
     CbRank->setEditable(false);
+
+    makeGridKeyboardReady(SGGeral, QStringLiteral("Ranking"));
+    setAccessibleName(QStringLiteral("Ranking"));
+    CbRank->setAccessibleName(QStringLiteral("Rodada"));
+    BtAtualizaBolao->setAccessibleName(QStringLiteral("Atualizar ranking"));
+    fiVolta->setAccessibleName(QStringLiteral("Voltar"));
+    setTabOrderChain({CbRank, SGGeral, BtAtualizaBolao, fiVolta});
+    addBackButton(fiVolta);
 
     hover.setBackground(ImRank);
     hover.bind(BtAtualizaBolao);
