@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <QEvent>
+
 TForm1 *Form1 = nullptr;
 
 TForm1::TForm1(QWidget *parent) : ScreenForm(QStringLiteral("Form1"), parent)
@@ -82,6 +84,25 @@ TForm1::TForm1(QWidget *parent) : ScreenForm(QStringLiteral("Form1"), parent)
     bindClick(fiRestaurar, this, [this] { fiRestaurarClick(); });
     bindClick(fiNovaTemporada, this, [this] { fiNovaTemporadaClick(); });
 
+    const std::pair<TFocusImage *, const char *> labels[] = {{fiTabela, "Tabela"},
+                                                             {fiClassifica, "Classificação"},
+                                                             {fiTimes, "Times"},
+                                                             {fiRegulamento, "Regulamento"},
+                                                             {fiHistoria, "História"},
+                                                             {FocusImage1, "Voltar"},
+                                                             {fiVelurino, "Campeonato"},
+                                                             {fiBolao, "Bolão"},
+                                                             {fiOut, "Sair"}};
+    for (const auto &[button, label] : labels)
+        button->setAccessibleName(QString::fromUtf8(label));
+    // The start panel's buttons first, so that the first focus never falls under it on the menu.
+    setTabOrderChain({fiVelurino, fiBolao, fiOut, fiTabela, fiClassifica, fiTimes, fiRegulamento,
+                      fiHistoria, FocusImage1});
+    addBackButton(fiOut);
+    addBackButton(FocusImage1);
+    PanelInicio->installEventFilter(this);
+    updateScreenName();
+
     registerPlace(Place::StartPanel, this, PanelInicio);
     registerPlace(Place::ChampionshipMenu, this, PanelAbertura);
 
@@ -144,6 +165,19 @@ void TForm1::fiOutClick()
 {
     if (confirm(this, QStringLiteral("Deseja realmente sair?")))
         close();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == PanelInicio && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        updateScreenName();
+    return ScreenForm::eventFilter(watched, event);
+}
+
+void TForm1::updateScreenName()
+{
+    setAccessibleName(PanelInicio->isVisibleTo(this) ? QStringLiteral("Início")
+                                                     : QStringLiteral("Campeonato"));
 }
 
 void TForm1::FormClose()

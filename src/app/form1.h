@@ -57,11 +57,14 @@ signals:
 
 protected:
     void FormClose() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FormCreate();
     QString copySeason();
     void seasonReplaced();
+    // A screen reader names the window after the panel on view.
+    void updateScreenName();
 };
 
 extern TForm1 *Form1;

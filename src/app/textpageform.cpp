@@ -22,6 +22,15 @@ TextPageForm::TextPageForm(const Layout &layout, QWidget *parent)
     m_html->setSelectable(true);
     addCentredPanel(m_panel);
 
+    if (layout.backgroundIsButton)
+        static_cast<TFocusImage *>(m_background)->setBackdrop();
+    setAccessibleName(layout.title);
+    m_background->setAccessibleName(layout.title);
+    m_html->setAccessibleName(layout.title);
+    m_exit->setAccessibleName(QStringLiteral("Voltar"));
+    setTabOrder(m_html, m_exit);
+    addBackButton(m_exit);
+
     bindPictureSwap(m_exit);
     bindClick(m_exit, this, [this] { exitClick(); });
     registerPlace(layout.place, this, m_panel);

@@ -20,6 +20,7 @@ public:
         Place place;     // the place this screen is
         Place returnsTo; // where its exit button leads
         bool backgroundIsButton = false;
+        QString title; // the page's name, as a screen reader says it
     };
 
     explicit TextPageForm(const Layout &layout, QWidget *parent = nullptr);

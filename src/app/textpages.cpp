@@ -11,7 +11,9 @@ TFormRegulamento::TFormRegulamento(QWidget *parent)
                     QStringLiteral("regula.txt"),
                     {0, 0, 640, 480},
                     Place::Regulation,
-                    Place::ChampionshipMenu},
+                    Place::ChampionshipMenu,
+                    false,
+                    QStringLiteral("Regulamento")},
                    parent),
       PanelRegulamento(panel()), ImRegulamento(background()), fiSairRegulamento(exitButton()),
       htmlRegulamento(html())
@@ -24,7 +26,9 @@ TFormHistoria::TFormHistoria(QWidget *parent)
                     QStringLiteral("historia.htm"),
                     {-1, -1, 692, 480},
                     Place::History,
-                    Place::ChampionshipMenu},
+                    Place::ChampionshipMenu,
+                    false,
+                    QStringLiteral("História")},
                    parent),
       PanelHistoria(panel()), ImHistoria(background()), imHistoriaSair(exitButton()),
       htmlHistoria(html())
@@ -44,7 +48,8 @@ TFormRegras::TFormRegras(QWidget *parent)
                     {0, 0, 641, 481},
                     Place::PoolRules,
                     Place::PoolHub,
-                    true},
+                    true,
+                    QStringLiteral("Regras do bolão")},
                    parent),
       PanelRegras(panel()), ImRegras(static_cast<TFocusImage *>(background())),
       fiSairRegras(exitButton()), htmlRegras(html())

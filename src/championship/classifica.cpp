@@ -2,6 +2,7 @@
 
 #include "championship/rules/seasonfiles.h"
 #include "championship/rules/standings.h"
+#include "frame/gridkeys.h"
 #include "frame/hover.h"
 #include "frame/navigation.h"
 #include "frame/simplescreen.h"
@@ -59,7 +60,6 @@ TFormClassifica::TFormClassifica(QWidget *parent)
     StringGrid1->setWordWrap(false);
     // "Pos." and "22º" must fit their 30 pixels whole, as on a fixed grid cell.
     StringGrid1->setTextElideMode(Qt::ElideNone);
-    StringGrid1->setFocusPolicy(Qt::NoFocus);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(13);
     StringGrid1->setFont(font);
@@ -69,6 +69,12 @@ TFormClassifica::TFormClassifica(QWidget *parent)
     for (int row = 0; row < GridRows; ++row)
         for (int column = 0; column < Columns; ++column)
             setCell(row, column, QString());
+
+    makeGridKeyboardReady(StringGrid1, QStringLiteral("Classificação"));
+    setAccessibleName(QStringLiteral("Classificação"));
+    imVolta->setAccessibleName(QStringLiteral("Voltar"));
+    setTabOrder(StringGrid1, imVolta);
+    addBackButton(imVolta);
 
     registerPlace(Place::Standings, this, PanelClassifica);
     // The table is built from the files at every showing; building it here too would read them

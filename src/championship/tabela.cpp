@@ -59,6 +59,15 @@ TFormTabela::TFormTabela(QWidget *parent) : ScreenForm(QStringLiteral("FormTabel
         previous = awayBoxes[k];
     }
     setTabOrder(previous, htmlLite1);
+    setTabOrderChain({htmlLite1, BtAtualiza, BtDesfaz, BtVolta});
+    v11->setReturnTarget(BtAtualiza);
+    setAccessibleName(QStringLiteral("Tabela de jogos"));
+    CbRodadas->setAccessibleName(QStringLiteral("Rodada"));
+    htmlLite1->setAccessibleName(QStringLiteral("Jogos da rodada"));
+    BtAtualiza->setAccessibleName(QStringLiteral("Gravar"));
+    BtDesfaz->setAccessibleName(QStringLiteral("Desfazer"));
+    BtVolta->setAccessibleName(QStringLiteral("Voltar"));
+    addBackButton(BtVolta);
 
     hover.setBackground(ImTabela);
     for (TFocusImage *button : {BtAtualiza, BtDesfaz, BtVolta})
@@ -147,6 +156,10 @@ void TFormTabela::CbRodadasChange()
         throw;
     }
     htmlLite1->setPage(view.page);
+    QList<QLineEdit *> boxes;
+    for (int k = 0; k < Season::MatchesPerRound; ++k)
+        boxes << homeBoxes[k] << awayBoxes[k];
+    nameScoreBoxes(boxes, Season::readRoundClubs(DataDir(), n));
     BtAtualiza->setEnabled(true);
     BtDesfaz->setEnabled(false);
     clearBoxes();

@@ -15,22 +15,34 @@ namespace {
 struct TeamPicture
 {
     QRect bounds;
-    const char *key; // the club's name in "times.txt" and in its picture files
+    const char *key;  // the club's name in "times.txt" and in its picture files
+    const char *name; // as a screen reader says it
 };
 
 // Four columns, six rows; the keys run alphabetically left to right, top to bottom.
 const TeamPicture TeamGrid[22] = {
-    {{15, 10, 148, 79}, "Alvorada"},     {{163, 11, 148, 79}, "Aurense"},
-    {{311, 9, 148, 80}, "Brisamar"},     {{459, 10, 148, 79}, "Caravela"},
-    {{15, 88, 148, 70}, "Cometa"},       {{163, 89, 148, 67}, "Cordilheira"},
-    {{311, 88, 148, 69}, "Estrela"},     {{459, 88, 148, 68}, "Farol"},
-    {{15, 157, 148, 69}, "Ferroviario"}, {{163, 155, 148, 71}, "Gaviao"},
-    {{311, 156, 148, 67}, "Jequitiba"},  {{459, 155, 148, 71}, "Lagoense"},
-    {{15, 225, 148, 66}, "Marujos"},     {{163, 225, 148, 68}, "Mirante"},
-    {{311, 222, 148, 70}, "Operario"},   {{459, 225, 148, 67}, "Pioneiro"},
-    {{15, 290, 148, 71}, "Ribeirinho"},  {{163, 292, 148, 69}, "Serrano"},
-    {{311, 291, 148, 75}, "Tropeiro"},   {{459, 291, 148, 74}, "Uniao"},
-    {{15, 360, 148, 79}, "Ventania"},    {{163, 360, 148, 76}, "Veraneio"},
+    {{15, 10, 148, 79}, "Alvorada", "Alvorada"},
+    {{163, 11, 148, 79}, "Aurense", "Aurense"},
+    {{311, 9, 148, 80}, "Brisamar", "Brisamar"},
+    {{459, 10, 148, 79}, "Caravela", "Caravela"},
+    {{15, 88, 148, 70}, "Cometa", "Cometa"},
+    {{163, 89, 148, 67}, "Cordilheira", "Cordilheira"},
+    {{311, 88, 148, 69}, "Estrela", "Estrela"},
+    {{459, 88, 148, 68}, "Farol", "Farol"},
+    {{15, 157, 148, 69}, "Ferroviario", "Ferroviário"},
+    {{163, 155, 148, 71}, "Gaviao", "Gavião"},
+    {{311, 156, 148, 67}, "Jequitiba", "Jequitibá"},
+    {{459, 155, 148, 71}, "Lagoense", "Lagoense"},
+    {{15, 225, 148, 66}, "Marujos", "Marujos"},
+    {{163, 225, 148, 68}, "Mirante", "Mirante"},
+    {{311, 222, 148, 70}, "Operario", "Operário"},
+    {{459, 225, 148, 67}, "Pioneiro", "Pioneiro"},
+    {{15, 290, 148, 71}, "Ribeirinho", "Ribeirinho"},
+    {{163, 292, 148, 69}, "Serrano", "Serrano"},
+    {{311, 291, 148, 75}, "Tropeiro", "Tropeiro"},
+    {{459, 291, 148, 74}, "Uniao", "União"},
+    {{15, 360, 148, 79}, "Ventania", "Ventania"},
+    {{163, 360, 148, 76}, "Veraneio", "Veraneio"},
 };
 
 } // namespace
@@ -43,6 +55,7 @@ TFormTimes::TFormTimes(QWidget *parent) : ScreenForm(QStringLiteral("FormTimes")
     for (int i = 0; i < 22; ++i) {
         teamPictures[i] =
             new TFocusImage(PanelTimes, TeamGrid[i].bounds, QString::fromLatin1(TeamGrid[i].key));
+        teamPictures[i]->setAccessibleName(QString::fromUtf8(TeamGrid[i].name));
         connect(teamPictures[i], &TFocusImage::clicked, this, [this](TFocusImage *sender) {
             guarded(this, [this, sender] { TimeClick(sender); });
         });
@@ -71,6 +84,22 @@ TFormTimes::TFormTimes(QWidget *parent) : ScreenForm(QStringLiteral("FormTimes")
     htmlDetalhe->setFixedFontFace(QStringLiteral("Courier New"));
     htmlDetalhe->setBorder(HtmlView::Border::WhenFocused);
     htmlDetalhe->setSelectable(true);
+
+    setAccessibleName(QStringLiteral("Times"));
+    ImTimesSair->setAccessibleName(QStringLiteral("Voltar"));
+    ImSairDetalhes->setAccessibleName(QStringLiteral("Voltar"));
+    htmlDetalhe->setAccessibleName(QStringLiteral("Detalhes do time"));
+    // The clubs in reading order (the arrow keys move between them too), then the way back;
+    // the details panel's page before its own way back.
+    QWidget *previous = teamPictures[0];
+    for (TFocusImage *picture : teamPictures) {
+        if (picture != previous)
+            setTabOrder(previous, picture);
+        previous = picture;
+    }
+    setTabOrderChain({previous, ImTimesSair, htmlDetalhe, ImSairDetalhes});
+    addBackButton(ImSairDetalhes);
+    addBackButton(ImTimesSair);
 
     hover.setBackground(ImTimes);
     for (TFocusImage *picture : teamPictures)

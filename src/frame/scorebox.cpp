@@ -25,8 +25,30 @@ QChar ScoreBox::KeyPress(QChar key)
     return QChar();
 }
 
+void nameScoreBoxes(const QList<QLineEdit *> &boxes, const QStringList &clubs)
+{
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const bool home = i % 2 == 0;
+        boxes.at(i)->setAccessibleName(
+            i < clubs.size()
+                ? clubs.at(i) + QStringLiteral(", gols")
+                : QStringLiteral("Jogo %1, gols do %2")
+                      .arg(i / 2 + 1)
+                      .arg(home ? QStringLiteral("mandante") : QStringLiteral("visitante")));
+    }
+}
+
 void ScoreBox::keyPressEvent(QKeyEvent *event)
 {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        event->accept();
+        if (m_returnTarget && m_returnTarget->isEnabled() && m_returnTarget->isVisible())
+            m_returnTarget->setFocus(Qt::TabFocusReason);
+        else
+            focusNextChild();
+        return;
+    }
     const QString text = event->text();
     // Keys without text (arrows, Delete) and shortcuts are the box's own business.
     if (text.size() == 1 && KeyPress(text.at(0)).isNull() &&

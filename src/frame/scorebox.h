@@ -26,6 +26,18 @@ public:
     // becomes the null character, which the box ignores.
     static QChar KeyPress(QChar key);
 
+    // Return moves on, as Tab does; from the box set here (the last one) it moves to `target`,
+    // the store button, so that Return never stores by itself.
+    void setReturnTarget(QWidget *target) { m_returnTarget = target; }
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QWidget *m_returnTarget = nullptr;
 };
+
+// Names each box for a screen reader after the club whose goals it holds ("Estrela, gols").
+// `boxes` and `clubs` run home then away of match 1, then match 2, ...; without clubs (a fixture
+// that could not be read) a box is named by its match and side.
+void nameScoreBoxes(const QList<QLineEdit *> &boxes, const QStringList &clubs);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 
 #include <cmath>
@@ -46,6 +47,14 @@ ScreenForm::ScreenForm(const QString &name, QWidget *parent) : QWidget(parent)
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
+}
+
+ScreenForm::~ScreenForm()
+{
+    // The screen's hover pictures are gone by now; a button losing the focus as the window
+    // closes must not light or darken anything.
+    for (TFocusImage *button : findChildren<TFocusImage *>())
+        button->blockSignals(true);
 }
 
 void ScreenForm::addCentredPanel(QWidget *panel)
@@ -101,6 +110,57 @@ void ScreenForm::closeEvent(QCloseEvent *event)
     if (!anyShown)
         if (QWidget *main = placeForm(Place::ChampionshipMenu))
             main->show();
+}
+
+void ScreenForm::addBackButton(TFocusImage *button)
+{
+    m_backButtons.append(button);
+}
+
+void ScreenForm::escapePressed()
+{
+    for (TFocusImage *button : std::as_const(m_backButtons))
+        if (button->isVisibleTo(this) && button->isEnabled() && !button->isCovered()) {
+            button->click();
+            return;
+        }
+}
+
+void ScreenForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            escapePressed();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool ScreenForm::focusNextPrevChild(bool next)
+{
+    QWidget *start = focusWidget() ? focusWidget() : this;
+    QWidget *w = start;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w != this && w->window() == this && !w->focusProxy() &&
+            (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() &&
+            w->isVisibleTo(this) && !coveredInWindow(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != start);
+    return false;
+}
+
+void setTabOrderChain(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
 }
 
 void bindClick(TFocusImage *button, QWidget *owner, std::function<void()> handler)

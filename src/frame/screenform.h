@@ -6,6 +6,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
+
+class TFocusImage;
 
 // A full-size panel of a screen.
 class Panel : public QWidget
@@ -27,6 +30,7 @@ public:
     // `name` is the form's object name ("Form1", "FormTabela"); every window's title is the
     // program's.
     explicit ScreenForm(const QString &name, QWidget *parent = nullptr);
+    ~ScreenForm() override;
 
     // The panels that FormResize keeps centred, in panel order.
     void addCentredPanel(QWidget *panel);
@@ -37,7 +41,16 @@ public:
     // The main form's close ends the program; every other screen's close only hides it.
     bool closesProgram = false;
 
+    // Escape presses the first of these buttons that is on view, enabled and not covered: the
+    // screen's way back (or, on the start panel, the way out).
+    void addBackButton(TFocusImage *button);
+
 protected:
+    virtual void escapePressed();
+    void keyPressEvent(QKeyEvent *event) override;
+    // Tab passes by controls that another panel covers.
+    bool focusNextPrevChild(bool next) override;
+
     virtual void FormShow() {}
     virtual void FormResize();
     // The screen's own close steps; a secondary screen is then hidden, never destroyed.
@@ -49,6 +62,7 @@ protected:
 
 private:
     QList<QWidget *> m_centredPanels;
+    QList<TFocusImage *> m_backButtons;
 };
 
 // Left/top of a panel centred in an area: the difference halved, truncated toward zero.
@@ -60,7 +74,9 @@ int centredOffset(int area, int panel);
 // pixels, so a lit button covers exactly its place.
 double panelScale(const QSize &screen);
 
-class TFocusImage;
 
 // Runs `handler` inside the guard on every click of `button`.
 void bindClick(TFocusImage *button, QWidget *owner, std::function<void()> handler);
+
+// Sets the Tab order of `widgets`, first to last.
+void setTabOrderChain(std::initializer_list<QWidget *> widgets);

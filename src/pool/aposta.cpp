@@ -83,6 +83,17 @@ TFormAposta::TFormAposta(QWidget *parent) : ScreenForm(QStringLiteral("FormApost
     BtImprime = new TFocusImage(PanelAposta, {317, 424, 145, 52});
     BtVolta = new TFocusImage(PanelAposta, {468, 424, 145, 52});
 
+    setTabOrderChain({previous, BtAtualiza, BtDesfaz, BtImprime, BtVolta});
+    v11->setReturnTarget(BtAtualiza);
+    setAccessibleName(QStringLiteral("Apostas"));
+    CbRodada->setAccessibleName(QStringLiteral("Rodada"));
+    htmlAposta->setAccessibleName(QStringLiteral("Jogos da rodada"));
+    BtAtualiza->setAccessibleName(QStringLiteral("Apostar"));
+    BtDesfaz->setAccessibleName(QStringLiteral("Desfazer"));
+    BtImprime->setAccessibleName(QStringLiteral("Imprimir"));
+    BtVolta->setAccessibleName(QStringLiteral("Voltar"));
+    addBackButton(BtVolta);
+
     hover.setBackground(ImAposta);
     for (TFocusImage *button : {BtAtualiza, BtDesfaz, BtImprime, BtVolta})
         hover.bind(button);
@@ -155,6 +166,10 @@ void TFormAposta::CbRodadaChange()
         throw;
     }
     htmlAposta->setPage(page);
+    QList<QLineEdit *> boxes;
+    for (int k = 1; k <= 11; ++k)
+        boxes << home(k) << away(k);
+    nameScoreBoxes(boxes, Season::readRoundClubs(DataDir(), n));
     BtAtualiza->setEnabled(true);
     BtDesfaz->setEnabled(false);
     clearBoxes();

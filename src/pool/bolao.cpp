@@ -26,6 +26,7 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
     PanelBolao = new Panel(this, {48, 16, PanelWidth, PanelHeight});
     addCentredPanel(PanelBolao);
     ImBolao = new TFocusImage(PanelBolao, {0, 0, PanelWidth, PanelHeight});
+    ImBolao->setBackdrop();
     fiUsers = new TFocusImage(PanelBolao, {24, 178, 246, 52}, QStringLiteral("Users"));
     fiAposta = new TFocusImage(PanelBolao, {24, 239, 246, 52});
     fiRank = new TFocusImage(PanelBolao, {25, 299, 246, 52});
@@ -62,6 +63,29 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
     fiGeral = new TFocusImage(PanelRanking, {0, 2, 149, 52}, QStringLiteral("Geral"));
     fiRodada = new TFocusImage(PanelRanking, {0, 53, 149, 52}, QStringLiteral("Rodada"));
 
+    setAccessibleName(QStringLiteral("Bolão"));
+    const std::pair<TFocusImage *, const char *> labels[] = {
+        {fiUsers, "Participantes"}, {fiAposta, "Apostas"}, {fiRank, "Ranking"},
+        {fiRegras, "Regras"},       {fiSair, "Voltar"},    {BtAposta, "Apostar"},
+        {BtOK, "Incluir"},          {BtRemove, "Excluir"}, {fiGeral, "Geral"},
+        {fiRodada, "Por rodada"}};
+    for (const auto &[button, label] : labels)
+        button->setAccessibleName(QString::fromUtf8(label));
+    ImBolao->setAccessibleName(QStringLiteral("Bolão"));
+    LbUsers->setAccessibleName(QStringLiteral("Participantes"));
+    Nome->setAccessibleName(QStringLiteral("Nome"));
+    htmlDados->setAccessibleName(QStringLiteral("Pontuação"));
+    // The participants pop-up's list, name box and buttons come first when it is open; the
+    // ranking sub-menu's buttons follow the button that opens it.
+    setTabOrderChain({LbUsers, Nome, BtAposta, BtOK, BtRemove, fiUsers, fiAposta, fiRank, fiGeral,
+                      fiRodada, fiRegras, fiSair});
+    addBackButton(fiSair);
+    // Return in the name box registers, as the register button does.
+    connect(Nome, &QLineEdit::returnPressed, BtOK, [this] {
+        if (BtOK->isVisible())
+            BtOK->click();
+    });
+
     bolaoHover.setBackground(ImBolao);
     rankHover.setBackground(imRanking);
     userHover.setBackground(ImUsers);
@@ -86,6 +110,9 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
     bindClick(fiRegras, this, [this] { fiRegrasClick(); });
     bindClick(fiSair, this, [this] { fiSairClick(); });
     connect(LbUsers, &QListWidget::itemClicked, this,
+            [this] { guarded(this, [this] { LbUsersClick(); }); });
+    // Return on a participant chosen with the arrow keys takes it, as a click does.
+    connect(LbUsers, &QListWidget::itemActivated, this,
             [this] { guarded(this, [this] { LbUsersClick(); }); });
 
     registerPlace(Place::PoolHub, this, PanelBolao);
@@ -140,6 +167,13 @@ void TFormBolao::fiUsersClick(TFocusImage *sender)
     }
     PanelUsers->show();
     PanelUsers->raise();
+    // Opened from the keyboard: the focus goes where the typing is.
+    if (sender && sender->hasFocus()) {
+        if (Nome->isVisibleTo(this))
+            Nome->setFocus(Qt::TabFocusReason);
+        else
+            LbUsers->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void TFormBolao::BtOKClick()
@@ -211,6 +245,18 @@ void TFormBolao::fiRankClick()
     PanelRanking->show();
     PanelRanking->raise();
     PanelUsers->hide();
+    if (fiRank->hasFocus())
+        fiGeral->setFocus(Qt::TabFocusReason);
+}
+
+void TFormBolao::escapePressed()
+{
+    // Escape first closes an open pop-up, as a click on the picture does; then it leaves.
+    if (PanelUsers->isVisible() || PanelRanking->isVisible()) {
+        ImBolao->click();
+        return;
+    }
+    ScreenForm::escapePressed();
 }
 
 void TFormBolao::ImBolaoClick()

@@ -63,6 +63,7 @@ public:
 
 protected:
     void FormClose() override;
+    void escapePressed() override;
 
 private:
     void FormCreate();

@@ -1,6 +1,7 @@
 #include "pool/rank.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "frame/gridkeys.h"
 #include "frame/navigation.h"
 #include "frame/tableactions.h"
 #include "platform/datadirs.h"
@@ -34,7 +35,7 @@ const QColor ResultRowColour(0xd4, 0xd0, 0xc8);
 QTableWidgetItem *cell(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
 
@@ -52,8 +53,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGGeral = new QTableWidget(0, 6, PanelRank);
     SGGeral->setGeometry(16, GridTop, GridWidth, 169);
     SGGeral->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGGeral->setSelectionMode(QAbstractItemView::NoSelection);
-    SGGeral->setFocusPolicy(Qt::NoFocus);
     SGGeral->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGGeral->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SGGeral->verticalHeader()->hide();
@@ -124,6 +123,13 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
             .arg(ExactColour.name(), OutcomeColour.name()));
     LbMarcas->setStyleSheet(QStringLiteral("QLabel { color: #fbf4dc; font-size: 11px; }"));
     LbMarcas->hide();
+    makeGridKeyboardReady(SGGeral, QStringLiteral("Ranking"));
+    setAccessibleName(QStringLiteral("Ranking"));
+    CbRank->setAccessibleName(QStringLiteral("Rodada"));
+    BtAtualizaBolao->setAccessibleName(QStringLiteral("Atualizar ranking"));
+    fiVolta->setAccessibleName(QStringLiteral("Voltar"));
+    setTabOrderChain({CbRank, SGGeral, BtAtualizaBolao, fiVolta});
+    addBackButton(fiVolta);
 
     hover.setBackground(ImRank);
     hover.bind(BtAtualizaBolao);

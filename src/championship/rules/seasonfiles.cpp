@@ -53,6 +53,18 @@ int readStoredRounds(const QString &dataDir)
     return storedRounds(TextFile::readLines(dataDir, RoundFile));
 }
 
+QStringList readRoundClubs(const QString &dataDir, int round)
+{
+    try {
+        QStringList clubs;
+        for (const Match &match : fixtureOf(TextFile::readLines(dataDir, RoundFile), round))
+            clubs << match.home << match.away;
+        return clubs;
+    } catch (const VelurinoError &) {
+        return {};
+    }
+}
+
 Fixture fixtureOf(const QStringList &roundFile, int round)
 {
     const int f = TextFile::findLine(roundFile, roundMarker(round));
