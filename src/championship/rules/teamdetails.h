@@ -18,4 +18,9 @@ QString detailsPage(const QStringList &lines, const QString &key);
 // The page of `key`; no value when the data directory has no "times.txt".
 std::optional<QString> readDetailsPage(const QString &dataDir, const QString &key);
 
+// The club's name as the standings show it ("Gavião" for the key "Gaviao"): the line of
+// "Nomes.txt" that belongs to the club's team record; the key itself when there is none.
+QString displayName(const QStringList &teamFile, const QStringList &names, const QString &key);
+QString readDisplayName(const QString &dataDir, const QString &key);
+
 } // namespace TeamDetails
