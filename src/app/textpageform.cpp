@@ -11,6 +11,8 @@ TextPageForm::TextPageForm(const Layout &layout, QWidget *parent)
     m_panel = new Panel(this, {0, 0, PanelWidth, PanelHeight});
     m_background = layout.backgroundIsButton ? new TFocusImage(m_panel) : new PictureBox(m_panel);
     m_background->setGeometry(layout.backgroundBounds);
+    m_title = new PageTitle(m_panel);
+    m_title->setTexts(layout.bandSubtitle, layout.title, layout.tagline);
     m_exit = new TFocusImage(m_panel, {480, 387, 145, 56});
     m_html = new HtmlView(m_panel);
     m_html->setGeometry(0, 120, 640, 269);
@@ -19,6 +21,7 @@ TextPageForm::TextPageForm(const Layout &layout, QWidget *parent)
     m_html->setDefaultBackground(Qt::white);
     m_html->setBorder(HtmlView::Border::WhenFocused);
     m_html->setScrollBarsVisible(true);
+    styleScrollBars(m_html);
     m_html->setSelectable(true);
     addCentredPanel(m_panel);
 

@@ -2,6 +2,7 @@
 // exit button back to where it was opened from. The regulation, history and pool rules screens.
 #pragma once
 
+#include "frame/controls.h"
 #include "frame/focusimage.h"
 #include "frame/navigation.h"
 #include "frame/screenform.h"
@@ -20,7 +21,10 @@ public:
         Place place;     // the place this screen is
         Place returnsTo; // where its exit button leads
         bool backgroundIsButton = false;
-        QString title; // the page's name, as a screen reader says it
+        QString title; // the page's name, shown as its heading and said by a screen reader
+        // The shared background carries no page's name: each page shows its own.
+        QString bandSubtitle;
+        QString tagline;
     };
 
     explicit TextPageForm(const Layout &layout, QWidget *parent = nullptr);
@@ -29,6 +33,7 @@ public:
     PictureBox *background() const { return m_background; }
     TFocusImage *exitButton() const { return m_exit; }
     HtmlView *html() const { return m_html; }
+    PageTitle *title() const { return m_title; }
 
     void exitClick();
 
@@ -43,4 +48,5 @@ private:
     PictureBox *m_background;
     TFocusImage *m_exit;
     HtmlView *m_html;
+    PageTitle *m_title;
 };

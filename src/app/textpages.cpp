@@ -13,7 +13,9 @@ TFormRegulamento::TFormRegulamento(QWidget *parent)
                     Place::Regulation,
                     Place::ChampionshipMenu,
                     false,
-                    QStringLiteral("Regulamento")},
+                    QStringLiteral("O campeonato em detalhes"),
+                    QStringLiteral("Regulamento"),
+                    QStringLiteral("As regras da disputa do Campeonato Velurino 2005")},
                    parent),
       PanelRegulamento(panel()), ImRegulamento(background()), fiSairRegulamento(exitButton()),
       htmlRegulamento(html())
@@ -28,7 +30,9 @@ TFormHistoria::TFormHistoria(QWidget *parent)
                     Place::History,
                     Place::ChampionshipMenu,
                     false,
-                    QStringLiteral("História")},
+                    QStringLiteral("O campeonato em detalhes"),
+                    QStringLiteral("História"),
+                    QStringLiteral("Os clubes, as campanhas e os campeões do Velurino")},
                    parent),
       PanelHistoria(panel()), ImHistoria(background()), imHistoriaSair(exitButton()),
       htmlHistoria(html())
@@ -49,7 +53,9 @@ TFormRegras::TFormRegras(QWidget *parent)
                     Place::PoolRules,
                     Place::PoolHub,
                     true,
-                    QStringLiteral("Regras do bolão")},
+                    QStringLiteral("Bolão Velurino"),
+                    QStringLiteral("Regras do bolão"),
+                    QStringLiteral("Como apostar e como os pontos são contados")},
                    parent),
       PanelRegras(panel()), ImRegras(static_cast<TFocusImage *>(background())),
       fiSairRegras(exitButton()), htmlRegras(html())

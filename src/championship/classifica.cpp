@@ -2,6 +2,7 @@
 
 #include "championship/rules/seasonfiles.h"
 #include "championship/rules/standings.h"
+#include "frame/controls.h"
 #include "frame/gridkeys.h"
 #include "frame/hover.h"
 #include "frame/navigation.h"
@@ -20,7 +21,15 @@ namespace {
 constexpr int Columns = 10;
 constexpr int GridRows = Season::Teams + 1;
 constexpr int ColumnWidths[Columns] = {30, 113, 30, 30, 30, 30, 30, 30, 30, 30};
-const QColor FixedCellColour(0xd4, 0xd0, 0xc8);
+const QString Headers[Columns] = {
+    QStringLiteral("Pos."), QStringLiteral("Times"), QStringLiteral("PG"), QStringLiteral("J"),
+    QStringLiteral("V"),    QStringLiteral("E"),     QStringLiteral("D"),  QStringLiteral("GP"),
+    QStringLiteral("GC"),   QStringLiteral("SG")};
+
+CellKind kindOf(int column)
+{
+    return column == 0 ? CellKind::Position : column == 1 ? CellKind::Name : CellKind::Figure;
+}
 
 } // namespace
 
@@ -43,32 +52,19 @@ TFormClassifica::TFormClassifica(QWidget *parent)
     bindClick(fiImprimir, this, [this] { fiImprimirClick(); });
     bindClick(fiExportar, this, [this] { fiExportarClick(); });
 
-    StringGrid1 = new QTableWidget(GridRows, Columns, PanelClassifica);
+    // Row 0 of the table is the grid's header, so it stays put while the 22 rows scroll; the
+    // position column is never scrolled sideways, as every column fits.
+    StringGrid1 = new QTableWidget(GridRows - 1, Columns, PanelClassifica);
     StringGrid1->setGeometry(24, 119, 415, 329);
-    StringGrid1->horizontalHeader()->hide();
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setMinimumSectionSize(1);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(24);
-    StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
-    StringGrid1->horizontalHeader()->setDefaultSectionSize(30);
+    styleTable(StringGrid1, 24);
     for (int column = 0; column < Columns; ++column)
         StringGrid1->setColumnWidth(column, ColumnWidths[column]);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    StringGrid1->setWordWrap(false);
-    // "Pos." and "22º" must fit their 30 pixels whole, as on a fixed grid cell.
-    StringGrid1->setTextElideMode(Qt::ElideNone);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(13);
-    StringGrid1->setFont(font);
-    StringGrid1->setStyleSheet(
-        QStringLiteral("QTableWidget { background: white; gridline-color: "
-                       "#808080; } QTableWidget::item { padding: 0px 1px; }"));
-    for (int row = 0; row < GridRows; ++row)
-        for (int column = 0; column < Columns; ++column)
-            setCell(row, column, QString());
+    StringGrid1->setAccessibleName(QStringLiteral("Tabela de classificação"));
+    for (int column = 0; column < Columns; ++column) {
+        auto *header = new QTableWidgetItem(Headers[column]);
+        header->setTextAlignment(cellAlignment(kindOf(column)));
+        StringGrid1->setHorizontalHeaderItem(column, header);
+    }
 
     makeGridKeyboardReady(StringGrid1, QStringLiteral("Classificação"));
     setAccessibleName(QStringLiteral("Classificação"));
@@ -84,16 +80,14 @@ TFormClassifica::TFormClassifica(QWidget *parent)
 
 void TFormClassifica::setCell(int row, int column, const QString &text)
 {
-    QTableWidgetItem *item = StringGrid1->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled |
-                       (row > 0 && column > 0 ? Qt::ItemIsSelectable : Qt::NoItemFlags));
-        if (row == 0 || column == 0)
-            item->setBackground(FixedCellColour);
-        StringGrid1->setItem(row, column, item);
-    }
-    item->setText(text);
+    StringGrid1->setItem(row - 1, column, tableCell(text, kindOf(column)));
+}
+
+QString TFormClassifica::Cells(int column, int row) const
+{
+    const QTableWidgetItem *item =
+        row == 0 ? StringGrid1->horizontalHeaderItem(column) : StringGrid1->item(row - 1, column);
+    return item ? item->text() : QString();
 }
 
 void TFormClassifica::FormCreate()
@@ -103,18 +97,12 @@ void TFormClassifica::FormCreate()
     // table on view.
     const QList<StandingRow> rows = buildStandings(DataDir());
 
-    const int needed = std::max<int>(GridRows, int(rows.size()) + 1);
+    const int needed = std::max<int>(GridRows - 1, int(rows.size()));
     if (StringGrid1->rowCount() < needed)
         StringGrid1->setRowCount(needed);
-    for (int r = 1; r < StringGrid1->rowCount(); ++r)
+    for (int r = 1; r <= StringGrid1->rowCount(); ++r)
         setCell(r, 0, QString::number(r) + QStringLiteral("º"));
-    const QString headers[Columns] = {
-        QStringLiteral("Pos."), QStringLiteral("Times"), QStringLiteral("PG"), QStringLiteral("J"),
-        QStringLiteral("V"),    QStringLiteral("E"),     QStringLiteral("D"),  QStringLiteral("GP"),
-        QStringLiteral("GC"),   QStringLiteral("SG")};
-    for (int column = 0; column < Columns; ++column)
-        setCell(0, column, headers[column]);
-    for (int r = 1; r < StringGrid1->rowCount(); ++r) {
+    for (int r = 1; r <= StringGrid1->rowCount(); ++r) {
         // Rows past the last team are emptied rather than left showing an older table.
         const StandingRow row = r <= rows.size() ? rows.at(r - 1) : StandingRow{};
         const QString cells[Columns - 1] = {row.name,   row.points,   row.games,
@@ -142,8 +130,7 @@ void TFormClassifica::imVoltaClick()
 
 ExportTable TFormClassifica::shownTable() const
 {
-    return gridTable(StringGrid1, true, QStringLiteral("Classificação"),
-                     QStringLiteral("Classificação"));
+    return gridTable(StringGrid1, QStringLiteral("Classificação"), QStringLiteral("Classificação"));
 }
 
 void TFormClassifica::fiImprimirClick()

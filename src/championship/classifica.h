@@ -19,13 +19,17 @@ public:
     Panel *PanelClassifica;
     PictureBox *ImClassifica;
     TFocusImage *imVolta;
-    // Row 0 is the header and column 0 the position; both are drawn as fixed cells.
+    // The grid's header row is the table's own header (it stays put while the rows scroll);
+    // column 0 is the position.
     QTableWidget *StringGrid1;
     // The table as shown, printed or written out for a spreadsheet.
     TFocusImage *fiImprimir;
     TFocusImage *fiExportar;
 
     RegionHover tableHover; // "classifica1on.bmp" / "classifica1.bmp", for the two above
+
+    // The text in `column` of grid row `row`, row 0 being the header.
+    QString Cells(int column, int row) const;
 
     void imVoltaClick();
     void fiImprimirClick();
@@ -38,6 +42,7 @@ protected:
 
 private:
     void FormCreate();
+    // Grid row `row` (1 for the first team).
     void setCell(int row, int column, const QString &text);
 };
 

@@ -2,6 +2,7 @@
 
 #include "championship/rules/results.h"
 #include "championship/rules/seasonfiles.h"
+#include "frame/controls.h"
 #include "frame/navigation.h"
 #include "frame/simplescreen.h"
 #include "platform/datadirs.h"
@@ -30,7 +31,7 @@ TFormTabela::TFormTabela(QWidget *parent) : ScreenForm(QStringLiteral("FormTabel
     CbRodadas = new QComboBox(PanelTabela);
     CbRodadas->setGeometry(8, 86, 153, 21);
     CbRodadas->setEditable(false);
-    CbRodadas->setMaxVisibleItems(16);
+    keepDropDownInPanel(CbRodadas);
 
     htmlLite1 = new HtmlView(PanelTabela);
     setupRoundPageView(htmlLite1, true);

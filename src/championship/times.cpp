@@ -72,6 +72,7 @@ TFormTimes::TFormTimes(QWidget *parent) : ScreenForm(QStringLiteral("FormTimes")
     const SimpleScreenParts details = makeScreenPanel(this, {136, 72, PanelWidth, PanelHeight});
     PanelDetalhe = details.panel;
     ImDetalhe = details.background;
+    TitleDetalhe = new PageTitle(PanelDetalhe);
     ImEscudo = new PictureBox(PanelDetalhe);
     ImEscudo->setGeometry(36, 80, 121, 113);
     ImMascote = new PictureBox(PanelDetalhe);
@@ -84,6 +85,7 @@ TFormTimes::TFormTimes(QWidget *parent) : ScreenForm(QStringLiteral("FormTimes")
     htmlDetalhe->setFixedFontFace(QStringLiteral("Courier New"));
     htmlDetalhe->setBorder(HtmlView::Border::WhenFocused);
     htmlDetalhe->setSelectable(true);
+    styleScrollBars(htmlDetalhe);
 
     setAccessibleName(QStringLiteral("Times"));
     ImTimesSair->setAccessibleName(QStringLiteral("Voltar"));
@@ -143,6 +145,7 @@ void TFormTimes::TimeClick(TFocusImage *sender)
                                   key + QStringLiteral(".bmp"));
     ImMascote->loadPictureIfExists(DataDir() + QStringLiteral("mascote/"),
                                    key + QStringLiteral(".bmp"));
+    TitleDetalhe->setTexts(TeamDetails::readDisplayName(DataDir(), key));
     if (!page)
         inform(this, QStringLiteral("Erro. Reinstale o programa."));
     htmlDetalhe->setPage(page.value_or(QString()));

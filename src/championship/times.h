@@ -2,6 +2,7 @@
 // and its page from "times.txt"), whose web links go to the system's browser.
 #pragma once
 
+#include "frame/controls.h"
 #include "frame/focusimage.h"
 #include "frame/hover.h"
 #include "frame/screenform.h"
@@ -32,6 +33,7 @@ public:
     PictureBox *ImMascote;
     TFocusImage *ImSairDetalhes;
     HtmlView *htmlDetalhe;
+    PageTitle *TitleDetalhe; // the club's name in the title band
 
     RegionHover hover; // "timeson.bmp" / "times.bmp" on ImTimes
 

@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 
+const QColor ScoreBox::LockedText(0x1f, 0x2a, 0x22);
+const QColor ScoreBox::LockedGround(0xd9, 0xd6, 0xcb);
+
 QValidator::State DigitsValidator::validate(QString &input, int &) const
 {
     for (const QChar ch : std::as_const(input))
@@ -14,6 +17,13 @@ ScoreBox::ScoreBox(QWidget *parent) : QLineEdit(parent)
 {
     setFrame(false);
     setValidator(new DigitsValidator(this));
+    // A locked box holds a stored score, the main content of its screen: it must read as well as
+    // an open one (dark on a light ground, well past 4.5 : 1), and looks locked only by its grey
+    // ground.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Disabled, QPalette::Text, LockedText);
+    pal.setColor(QPalette::Disabled, QPalette::Base, LockedGround);
+    setPalette(pal);
 }
 
 QChar ScoreBox::KeyPress(QChar key)

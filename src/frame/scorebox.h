@@ -22,6 +22,10 @@ class ScoreBox : public QLineEdit
 public:
     explicit ScoreBox(QWidget *parent = nullptr);
 
+    // Text and ground of a locked box (a stored score).
+    static const QColor LockedText;
+    static const QColor LockedGround;
+
     // The key filter: control characters (Backspace) and digits pass; any other character
     // becomes the null character, which the box ignores.
     static QChar KeyPress(QChar key);

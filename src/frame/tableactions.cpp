@@ -7,8 +7,7 @@
 #include <QDir>
 #include <QTableWidget>
 
-ExportTable gridTable(const QTableWidget *grid, bool headerRow, const QString &title,
-                      const QString &fileStem)
+ExportTable gridTable(const QTableWidget *grid, const QString &title, const QString &fileStem)
 {
     ExportTable table{title, fileStem, {}, {}};
     QList<int> columns;
@@ -21,9 +20,9 @@ ExportTable gridTable(const QTableWidget *grid, bool headerRow, const QString &t
     };
     for (int c : std::as_const(columns)) {
         const QTableWidgetItem *header = grid->horizontalHeaderItem(c);
-        table.headers << (headerRow ? text(0, c) : header ? header->text() : QString());
+        table.headers << (header ? header->text() : QString());
     }
-    for (int r = headerRow ? 1 : 0; r < grid->rowCount(); ++r) {
+    for (int r = 0; r < grid->rowCount(); ++r) {
         if (grid->isRowHidden(r))
             continue;
         QStringList cells;

@@ -8,10 +8,9 @@
 class QTableWidget;
 class QWidget;
 
-// The grid's table. `headerRow`: row 0 of the grid holds the headers (the standings' fixed row);
-// otherwise they are the grid's header items. A cell's mark is its item's Qt::UserRole text.
-ExportTable gridTable(const QTableWidget *grid, bool headerRow, const QString &title,
-                      const QString &fileStem);
+// The grid's table, headed by the grid's header items. A cell's mark is its item's Qt::UserRole
+// text.
+ExportTable gridTable(const QTableWidget *grid, const QString &title, const QString &fileStem);
 
 void printTable(QWidget *owner, const ExportTable &table);
 void exportTable(QWidget *owner, const ExportTable &table);

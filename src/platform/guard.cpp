@@ -12,6 +12,8 @@ bool guarded(QWidget *owner, const std::function<void()> &handler)
     try {
         handler();
         return true;
+    } catch (const InputRefused &e) {
+        inform(owner, e.message());
     } catch (const VelurinoError &e) {
         errorBox(owner, e.message());
     } catch (const std::bad_alloc &) {

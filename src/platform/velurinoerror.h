@@ -17,3 +17,11 @@ private:
     QString m_message;
     QByteArray m_utf8;
 };
+
+// Input the user can put right (a half-filled score, a score that is not a number): told in the
+// screen's own plain message box, like its other messages, rather than as a failure.
+class InputRefused : public VelurinoError
+{
+public:
+    using VelurinoError::VelurinoError;
+};

@@ -1,6 +1,7 @@
 #include "pool/aposta.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "frame/controls.h"
 #include "frame/navigation.h"
 #include "frame/scorebox.h"
 #include "platform/datadirs.h"
@@ -18,9 +19,9 @@ const QString TFormAposta::MsgClosed =
 
 namespace {
 
-QLabel *whiteLabel(QWidget *parent, const QRect &bounds)
+template <class Label> Label *whiteLabel(QWidget *parent, const QRect &bounds)
 {
-    auto *label = new QLabel(parent);
+    auto *label = new Label(parent);
     label->setGeometry(bounds);
     label->setAutoFillBackground(true);
     QPalette pal = label->palette();
@@ -39,7 +40,8 @@ TFormAposta::TFormAposta(QWidget *parent) : ScreenForm(QStringLiteral("FormApost
     ImAposta = new PictureBox(PanelAposta);
     ImAposta->setGeometry(0, 0, PanelWidth, PanelHeight);
 
-    LabelUser = whiteLabel(PanelAposta, {566, 2, 73, 20});
+    // A long name ends in "…" in its box; the whole name is its tooltip and accessible name.
+    LabelUser = whiteLabel<NameLabel>(PanelAposta, {566, 2, 73, 20});
     QFont userFont(QStringLiteral("MS Sans Serif"));
     userFont.setPixelSize(16);
     LabelUser->setFont(userFont);
@@ -47,11 +49,15 @@ TFormAposta::TFormAposta(QWidget *parent) : ScreenForm(QStringLiteral("FormApost
     CbRodada = new QComboBox(PanelAposta);
     CbRodada->setGeometry(8, 72, 145, 21);
     CbRodada->setEditable(false);
+    keepDropDownInPanel(CbRodada);
 
-    LbAviso = whiteLabel(PanelAposta, {9, 97, 38, 13});
-    QFont noticeFont = LbAviso->font();
-    noticeFont.setPixelSize(11);
-    LbAviso->setFont(noticeFont);
+    // The closed-round notice: a white card framed like the screen's wells, standing clear of
+    // the page's frame below it.
+    LbAviso = whiteLabel<QLabel>(PanelAposta, {9, 94, 38, 15});
+    LbAviso->setStyleSheet(
+        QStringLiteral("QLabel { background: white; color: #0b3a1e; border: 1px solid #b8862a;"
+                       " border-radius: 3px; padding: 0px 6px; font-size: 11px;"
+                       " font-weight: bold; }"));
 
     htmlAposta = new HtmlView(PanelAposta);
     setupRoundPageView(htmlAposta, false);
@@ -125,7 +131,7 @@ void TFormAposta::FormCreate()
 
 void TFormAposta::FormShow()
 {
-    LabelUser->setText(CurrentUser);
+    LabelUser->setName(CurrentUser);
     FormCreate();
 }
 
@@ -193,6 +199,7 @@ void TFormAposta::CbRodadaChange()
         setBoxesEnabled(false);
         LbAviso->setText(MsgClosed);
         LbAviso->adjustSize();
+        LbAviso->resize(LbAviso->width(), 15);
         LbAviso->show();
     }
 }

@@ -3,6 +3,7 @@
 // once its results are stored. Also prints the blank bet sheet of the round.
 #pragma once
 
+#include "frame/controls.h"
 #include "frame/focusimage.h"
 #include "frame/hover.h"
 #include "frame/screenform.h"
@@ -27,7 +28,7 @@ public:
 
     Panel *PanelAposta;
     PictureBox *ImAposta;
-    QLabel *LabelUser;
+    NameLabel *LabelUser;
     QComboBox *CbRodada;
     QLabel *LbAviso;
     HtmlView *htmlAposta;

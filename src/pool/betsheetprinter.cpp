@@ -1,8 +1,10 @@
 #include "pool/betsheetprinter.h"
 
+#include "platform/messages.h"
 #include "platform/velurinoerror.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
@@ -50,13 +52,38 @@ void PainterCanvas::drawText(const QPoint &topLeft, const QString &text)
 
 void printBetSheetOn(const BetSheet &sheet, QPrinter &printer)
 {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&printer)) {
+        if (toFile)
+            throw VelurinoError(pdfFailedMessage(printer.outputFileName()));
         throw VelurinoError(QStringLiteral("Não foi possível imprimir a folha de apostas: a "
                                            "impressora não aceitou o trabalho."));
+    }
     PainterCanvas canvas(painter, printer.resolution());
     drawBetSheet(sheet, canvas);
-    painter.end();
+    if (!painter.end() && toFile)
+        throw VelurinoError(pdfFailedMessage(printer.outputFileName()));
+}
+
+QString betSheetPdfPath(int round)
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty() || !QDir(dir).exists())
+        dir = QDir::homePath();
+    return QDir(dir).filePath(QStringLiteral("Jogos da %1a Rodada.pdf").arg(round));
+}
+
+QString pdfSavedMessage(const QString &path)
+{
+    return QStringLiteral("A folha de apostas foi salva no arquivo \"%1\".")
+        .arg(QDir::toNativeSeparators(path));
+}
+
+QString pdfFailedMessage(const QString &path)
+{
+    return QStringLiteral("Não foi possível gravar a folha de apostas no arquivo \"%1\".")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 void setPrintDialogRunner(PrintDialogRunner value)
@@ -68,17 +95,21 @@ bool printBetSheet(const BetSheet &sheet, QWidget *owner)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        // No printer installed: the dialog offers a PDF file instead.
-        QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (dir.isEmpty() || !QDir(dir).exists())
-            dir = QDir::homePath();
+        // No printer installed: the dialog offers a PDF file in the user's documents instead.
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(
-            QDir(dir).filePath(QStringLiteral("Jogos da %1a Rodada.pdf").arg(sheet.round)));
+        printer.setOutputFileName(betSheetPdfPath(sheet.round));
     }
     const bool confirmed = runner() ? runner()(printer, owner) : runPrintDialog(printer, owner);
     if (!confirmed)
         return false;
     printBetSheetOn(sheet, printer);
+    // A sheet on paper needs no word; a file must be found again, so the user is told where it
+    // is, once it is really there.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QFileInfo written(printer.outputFileName());
+        if (!written.isFile() || written.size() == 0)
+            throw VelurinoError(pdfFailedMessage(printer.outputFileName()));
+        inform(owner, pdfSavedMessage(written.absoluteFilePath()));
+    }
     return true;
 }

@@ -37,7 +37,14 @@ private:
     int m_dpi;
 };
 
-// One page on `printer`; throws when the print job cannot start.
+// Where the sheet of `round` goes when no printer is installed: the user's documents folder, or
+// the home folder when there is none.
+QString betSheetPdfPath(int round);
+// The messages after a sheet went to a PDF file: where it is, or that it could not be written.
+QString pdfSavedMessage(const QString &path);
+QString pdfFailedMessage(const QString &path);
+
+// One page on `printer`; throws when the print job cannot start or its file cannot be written.
 void printBetSheetOn(const BetSheet &sheet, QPrinter &printer);
 
 // Shows the print dialog for `printer`; true when the user confirmed it.
@@ -46,5 +53,6 @@ using PrintDialogRunner = std::function<bool(QPrinter &printer, QWidget *owner)>
 void setPrintDialogRunner(PrintDialogRunner runner);
 
 // The whole print: the dialog (offering a PDF file when no printer is installed), then the page.
-// False when the dialog was cancelled; nothing is printed then.
+// A sheet saved as a PDF file is followed by a message telling where it is; a sheet on a printer
+// by none. False when the dialog was cancelled; nothing is printed then.
 bool printBetSheet(const BetSheet &sheet, QWidget *owner);

@@ -11,6 +11,15 @@ TFormBolao *FormBolao = nullptr;
 
 namespace {
 
+// A name too long for the list ends in "…"; the whole name is its tooltip and what a screen
+// reader says.
+void addName(QListWidget *list, const QString &name)
+{
+    auto *item = new QListWidgetItem(name, list);
+    item->setToolTip(name);
+    item->setData(Qt::AccessibleTextRole, name);
+}
+
 QWidget *makePopup(QWidget *parent, const QRect &bounds)
 {
     auto *panel = new QWidget(parent);
@@ -18,6 +27,9 @@ QWidget *makePopup(QWidget *parent, const QRect &bounds)
     panel->setAutoFillBackground(true);
     return panel;
 }
+
+// Columns of the ranking sub-menu that lie over the hub's buttons (their right ends reach x 273).
+constexpr int RankMenuCut = 9;
 
 } // namespace
 
@@ -58,6 +70,9 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
     setTabOrder(LbUsers, Nome);
 
     PanelRanking = makePopup(PanelBolao, {265, 297, 151, 110});
+    // The sub-menu's left strip lies over the rounded ends of "Ranking" and "Regras": it is cut
+    // away, so those buttons show whole (and take their clicks) and the frame starts beside them.
+    PanelRanking->setMask(QRegion(RankMenuCut, 0, 151 - RankMenuCut, 110));
     imRanking = new PictureBox(PanelRanking);
     imRanking->setGeometry(0, 0, 151, 110);
     fiGeral = new TFocusImage(PanelRanking, {0, 2, 149, 52}, QStringLiteral("Geral"));
@@ -147,12 +162,14 @@ void TFormBolao::fiUsersClick(TFocusImage *sender)
     LbUsers->clear();
     Nome->clear();
 
+    // Nothing is selected yet, so no participant's counters show: the counters are always
+    // those of the selected participant, or none.
     const QStringList list = Pool::readList(PoolDir());
-    if (!list.isEmpty())
-        showCounters(list.first());
-    LbUsers->addItems(list);
+    for (const QString &name : list)
+        addName(LbUsers, name);
     LbUsers->setCurrentRow(-1);
     LbUsers->clearSelection();
+    htmlDados->setPage(QString());
 
     if (sender && sender->Hint == QLatin1String("Users")) {
         BtOK->show();
@@ -182,7 +199,7 @@ void TFormBolao::BtOKClick()
     const Pool::Registration result = Pool::registerParticipant(DataDir(), PoolDir(), name);
     // The list box shows the name only once both files hold it.
     if (result.registered)
-        LbUsers->addItem(name);
+        addName(LbUsers, name);
     inform(this, result.message);
     Nome->clear();
 }
@@ -207,6 +224,11 @@ void TFormBolao::BtRemoveClick()
             delete LbUsers->takeItem(i);
             break;
         }
+    // Taking the item moves the list's current row to a neighbour; the counters on view were the
+    // removed participant's. Nothing stays selected and no counters show.
+    LbUsers->setCurrentRow(-1);
+    LbUsers->clearSelection();
+    htmlDados->setPage(QString());
     if (result.fileDeleted)
         inform(this, Pool::MsgRemoved);
     Nome->clear();

@@ -1,6 +1,7 @@
 #include "pool/rank.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "frame/controls.h"
 #include "frame/gridkeys.h"
 #include "frame/navigation.h"
 #include "frame/tableactions.h"
@@ -39,6 +40,16 @@ QTableWidgetItem *cell(const QString &text)
     return item;
 }
 
+CellKind kindOf(int col)
+{
+    return col == 0 ? CellKind::Position : col == 1 ? CellKind::Name : CellKind::Figure;
+}
+
+QTableWidgetItem *cell(int col, const QString &text)
+{
+    return tableCell(text, kindOf(col));
+}
+
 } // namespace
 
 TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), parent)
@@ -52,23 +63,19 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
 
     SGGeral = new QTableWidget(0, 6, PanelRank);
     SGGeral->setGeometry(16, GridTop, GridWidth, 169);
-    SGGeral->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGGeral->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SGGeral->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    SGGeral->verticalHeader()->hide();
-    SGGeral->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SGGeral->verticalHeader()->setDefaultSectionSize(RowHeight);
-    SGGeral->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SGGeral->horizontalHeader()->setFixedHeight(RowHeight);
-    SGGeral->horizontalHeader()->setHighlightSections(false);
-    // The last column takes the frame's spare pixels, so no bare header corner shows.
-    SGGeral->horizontalHeader()->setStretchLastSection(true);
-    for (int col = 0; col < 6; ++col)
+    styleTable(SGGeral, RowHeight);
+    SGGeral->setAccessibleName(QStringLiteral("Ranking do bolão"));
+    for (int col = 0; col < 6; ++col) {
         SGGeral->setColumnWidth(col, ColumnWidths[col]);
+        auto *header = new QTableWidgetItem(Headers.at(col));
+        header->setTextAlignment(cellAlignment(kindOf(col)));
+        SGGeral->setHorizontalHeaderItem(col, header);
+    }
 
     CbRank = new QComboBox(PanelRank);
     CbRank->setGeometry(16, 200, 145, 21);
     CbRank->setEditable(false);
+    keepDropDownInPanel(CbRank);
 
     fiImprimir = new TFocusImage(PanelRank, {472, 440, 71, 36});
     fiImprimir->setAccessibleName(QStringLiteral("Imprimir a tabela"));
@@ -164,9 +171,8 @@ void TFormRank::FormCreate()
 
     SGGeral->clearContents();
     SGGeral->setRowCount(n);
-    SGGeral->setHorizontalHeaderLabels(Headers);
     for (int r = 1; r <= n; ++r)
-        SGGeral->setItem(r - 1, 0, cell(QString::number(r) + QStringLiteral("º")));
+        SGGeral->setItem(r - 1, 0, cell(0, QString::number(r) + QStringLiteral("º")));
 
     CbRank->clear();
     // The stored-rounds count must still be readable, as it was always read here.
@@ -176,10 +182,12 @@ void TFormRank::FormCreate()
     CbRank->setCurrentIndex(-1);
 
     m_designHeight = n * RowHeight + 38;
-    const bool scrolls = m_designHeight > GridMaxHeight;
+    // The table ends with its last row: the header, the n rows and the frame, no empty strip
+    // below them. Past the panel's edge the rows scroll inside the table instead.
+    const int fitted = (n + 1) * RowHeight + 2 * SGGeral->frameWidth();
+    const bool scrolls = fitted > GridMaxHeight;
     const int scrollWidth = scrolls ? SGGeral->verticalScrollBar()->sizeHint().width() : 0;
-    SGGeral->setGeometry(16, GridTop, GridWidth + scrollWidth,
-                         std::min(m_designHeight, GridMaxHeight));
+    SGGeral->setGeometry(16, GridTop, GridWidth + scrollWidth, std::min(fitted, GridMaxHeight));
 
     if (n >= 1)
         fillRows(LoadStoredRanking(PoolDir()));
@@ -196,11 +204,11 @@ void TFormRank::fillRows(const Ranking &rows)
     const int count = std::min<int>(rows.size(), SGGeral->rowCount());
     for (int i = 0; i < count; ++i) {
         const TRankRow &row = rows.at(i);
-        SGGeral->setItem(i, 1, cell(row.name));
-        SGGeral->setItem(i, 2, cell(QString::number(row.PG)));
-        SGGeral->setItem(i, 3, cell(QString::number(row.AC)));
-        SGGeral->setItem(i, 4, cell(QString::number(row.AR)));
-        SGGeral->setItem(i, 5, cell(QString::number(row.AG)));
+        SGGeral->setItem(i, 1, cell(1, row.name));
+        SGGeral->setItem(i, 2, cell(2, QString::number(row.PG)));
+        SGGeral->setItem(i, 3, cell(3, QString::number(row.AC)));
+        SGGeral->setItem(i, 4, cell(4, QString::number(row.AR)));
+        SGGeral->setItem(i, 5, cell(5, QString::number(row.AG)));
     }
 }
 
@@ -332,7 +340,7 @@ ExportTable TFormRank::shownTable() const
 {
     if (m_betsShown && SGApostas->isVisible()) {
         const QString title = QStringLiteral("Apostas da ") + CbRank->currentText();
-        ExportTable table = gridTable(SGApostas, false, title, title);
+        ExportTable table = gridTable(SGApostas, title, title);
         table.legend = {{QStringLiteral("exato"), QStringLiteral("placar exato")},
                         {QStringLiteral("resultado"), QStringLiteral("resultado certo")}};
         return table;
@@ -340,7 +348,7 @@ ExportTable TFormRank::shownTable() const
     const QString title = m_shownRound > 0
                               ? QStringLiteral("Ranking da ") + Season::roundLabel(m_shownRound)
                               : QStringLiteral("Ranking geral");
-    return gridTable(SGGeral, false, title, title);
+    return gridTable(SGGeral, title, title);
 }
 
 bool TFormRank::tableOnView()

@@ -559,9 +559,9 @@ void TestMalformedFiles::damagedFile_data()
     row("player/Lista.txt", "the list's own name",
         {"rank open", "rank recompute", "round rank open", "round rank choose"});
     row("player/Lista.txt", "megabyte line",
-        {"hub panel", "rank open", "rank recompute", "round rank open", "round rank choose"});
+        {"rank open", "rank recompute", "round rank open", "round rank choose"});
     row("player/Lista.txt", "random bytes",
-        {"hub panel", "rank open", "rank recompute", "round rank open", "round rank choose"});
+        {"rank open", "rank recompute", "round rank open", "round rank choose"});
     row("player/Lista.txt", "empty", {});
     row("player/Lista.txt", "missing", everyListReader);
 
@@ -575,7 +575,7 @@ void TestMalformedFiles::damagedFile_data()
     row("player/Ana.txt", "random bytes", {"rank open", "rank recompute", "round rank open"});
     row("player/Ana.txt", "empty", {"rank open", "rank recompute", "round rank open"});
     row("player/Ana.txt", "missing",
-        {"hub panel", "hub select", "bet store", "bet withdraw", "rank open", "rank recompute",
+        {"hub select", "bet store", "bet withdraw", "rank open", "rank recompute",
          "round rank open", "round rank choose"});
 }
 

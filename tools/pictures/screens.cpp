@@ -108,7 +108,8 @@ void drawRankingPage(QPainter &p, const QString &title, const QString &tagline)
     drawTitleBand(p, QStringLiteral("Ranking do bolão"));
     drawHeading(p, QRect(16, 72, 400, 96), title, tagline);
     drawLegend(p, QRect(432, 80, 192, 118), QStringLiteral("Pontuação"), kPoolLegend);
-    drawWell(p, QRect(16, 232, 397, 244), {2, 0, 2, 2});
+    // No well under the table: the table is only as tall as its rows, and a well reaching the
+    // panel's edge would stand empty below them.
 }
 
 QList<Screen> screens()
@@ -170,11 +171,9 @@ QList<Screen> screens()
                  {},
                  pitch,
                  [](QPainter &p) {
-                     drawTitleBand(p, QStringLiteral("O campeonato em detalhes"));
-                     // The strip ends above the exit button so that the button stands clear.
-                     p.fillRect(QRect(0, 120, 640, 265), QColor(0x04, 0x20, 0x10, 150));
-                     p.fillRect(QRect(0, 118, 640, 2), palette::kGold);
-                     p.fillRect(QRect(0, 385, 640, 2), palette::kGold);
+                     // Four screens share this picture, so each draws its own subtitle and title
+                     // over it; and no rule crosses it, as one would run behind the shield.
+                     drawTitleBand(p, QString());
                  },
                  {{kPageExit, kBack}}});
 
@@ -303,12 +302,21 @@ QList<Screen> screens()
                  },
                  {{QRect(121, 14, 81, 30), QStringLiteral("Apostar")}}});
 
+    // The sub-menu's left strip lies over the hub's buttons and is cut away on screen: its frame
+    // and plaques start right of it.
+    constexpr int kRankMenuCut = 9;
+    QImage rankMenu(151, 110, QImage::Format_RGB32);
+    rankMenu.fill(QColor(0x08, 0x2a, 0x16));
+    {
+        QPainter p(&rankMenu);
+        p.drawImage(kRankMenuCut, 0, popupBackdrop(QSize(151 - kRankMenuCut, 110), 110));
+    }
     list.append({QStringLiteral("rank.bmp"),
                  QStringLiteral("rankon.bmp"),
-                 popupBackdrop(QSize(151, 110), 110),
+                 rankMenu,
                  [](QPainter &) {},
-                 {{QRect(0, 2, 149, 52), QStringLiteral("Geral")},
-                  {QRect(0, 53, 149, 52), QStringLiteral("Por rodada")}}});
+                 {{QRect(kRankMenuCut + 2, 2, 138, 52), QStringLiteral("Geral")},
+                  {QRect(kRankMenuCut + 2, 53, 138, 52), QStringLiteral("Por rodada")}}});
 
     // One size for every club name, so that no club looks bigger than another.
     constexpr int kTeamNamePixels = 14;

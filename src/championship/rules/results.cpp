@@ -17,7 +17,7 @@ const QString RecordEnd = QStringLiteral("==]");
 // Team names come from the fixture file and are cut, so that a damaged line cannot flood the box.
 QString matchLabel(int round, int k, const Season::Match &match)
 {
-    return QStringLiteral("o jogo %1 da %2 (%3 x %4)")
+    return QStringLiteral("jogo %1 da %2 (%3 x %4)")
         .arg(k + 1)
         .arg(Season::roundLabel(round), match.home.left(40), match.away.left(40));
 }
@@ -54,7 +54,7 @@ void applyRound(QStringList &teamFile, const Season::Fixture &fixture, const QSt
         const std::optional<int> away = goals(a);
         if (!home || !away)
             throw VelurinoError(
-                QStringLiteral("O arquivo \"%1\" está danificado: %2 tem o placar \"%3 x %4\".")
+                QStringLiteral("O arquivo \"%1\" está danificado: o %2 tem o placar \"%3 x %4\".")
                     .arg(Season::ResultFile, matchLabel(round, k, fixture[k]), h.left(20),
                          a.left(20)));
         applyMatch(teamFile, fixture[k].home, *home, *away, sign);
@@ -126,14 +126,14 @@ QStringList goalLinesFromBoxes(const QStringList &boxes, const Season::Fixture &
             continue;
         }
         if (h.isEmpty() || a.isEmpty())
-            throw VelurinoError(
-                QStringLiteral("Preencha os dois placares de %1, ou deixe os dois vazios.")
+            throw InputRefused(
+                QStringLiteral("Preencha os dois placares do %1, ou deixe os dois vazios.")
                     .arg(matchLabel(round, k, fixture[k])));
         for (const QString &box : {h, a})
             if (!goals(box))
-                throw VelurinoError(QStringLiteral("O placar \"%1\" de %2 não é um número de "
-                                                   "gols válido.")
-                                        .arg(box.left(20), matchLabel(round, k, fixture[k])));
+                throw InputRefused(QStringLiteral("O placar \"%1\" do %2 não é um número de "
+                                                  "gols válido.")
+                                       .arg(box.left(20), matchLabel(round, k, fixture[k])));
         // Stored as typed: leading zeros stay.
         lines << h << a;
     }

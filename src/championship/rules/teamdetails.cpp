@@ -56,4 +56,25 @@ std::optional<QString> readDetailsPage(const QString &dataDir, const QString &ke
     return detailsPage(lines, key);
 }
 
+QString displayName(const QStringList &teamFile, const QStringList &names, const QString &key)
+{
+    const int k = TextFile::findLine(teamFile, QLatin1Char('[') + key + QLatin1Char(']'));
+    if (k == TextFile::NotFound)
+        return key;
+    // Line n of the names file belongs to the record closed by the n-th "==]".
+    int record = 0;
+    for (int i = 0; i < k; ++i)
+        record += teamFile.at(i) == QLatin1String("==]");
+    return record < names.size() && !names.at(record).trimmed().isEmpty() ? names.at(record) : key;
+}
+
+QString readDisplayName(const QString &dataDir, const QString &key)
+{
+    if (!TextFile::exists(dataDir, Season::TeamFile) ||
+        !TextFile::exists(dataDir, Season::NameFile))
+        return key;
+    return displayName(TextFile::readLines(dataDir, Season::TeamFile),
+                       TextFile::readLines(dataDir, Season::NameFile), key);
+}
+
 } // namespace TeamDetails

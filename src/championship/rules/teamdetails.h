@@ -23,4 +23,9 @@ bool hasDetailsSection(const QStringList &lines, const QString &key);
 // empty page that reads as a club with no history.
 std::optional<QString> readDetailsPage(const QString &dataDir, const QString &key);
 
+// The club's name as the standings show it ("Gavião" for the key "Gaviao"): the line of
+// "Nomes.txt" that belongs to the club's team record; the key itself when there is none.
+QString displayName(const QStringList &teamFile, const QStringList &names, const QString &key);
+QString readDisplayName(const QString &dataDir, const QString &key);
+
 } // namespace TeamDetails
