@@ -638,3 +638,34 @@ Ranking LoadStoredRanking(const QString &poolDir)
     SortRanking(rows);
     return rows;
 }
+
+RoundByRound ScoreRoundByRound(const QString &dataDir, const QString &poolDir)
+{
+    const Lines resultFile = readFile(TextFile::resolve(dataDir, Season::ResultFile));
+    RoundByRound scores;
+    scores.names = Pool::readList(poolDir);
+    const std::array<int, Season::Rounds + 1> blocks = resultFile.roundMarkers();
+    for (int n = 1; n <= Season::Rounds; ++n)
+        if (blocks[size_t(n)] != TextFile::NotFound)
+            scores.rounds.append(n);
+    scores.after.resize(scores.rounds.size());
+    for (Ranking &rows : scores.after)
+        rows.reserve(scores.names.size());
+    Lines lines;
+    for (const QString &name : std::as_const(scores.names)) {
+        lines.reset(TextFile::readBytes(Pool::participantPath(poolDir, name)));
+        const QString label = participantFileLabel(name);
+        const std::array<int, Season::Rounds + 1> sections = lines.roundMarkers();
+        TRankRow row{name};
+        for (qsizetype r = 0; r < scores.rounds.size(); ++r) {
+            const int n = scores.rounds.at(r);
+            // A marker found first on line 0 is the participant's own name, not a section.
+            if (sections[size_t(n)] > 0)
+                scoreSection(n, resultFile, blocks[size_t(n)], lines, sections[size_t(n)], label,
+                             row.AC, row.AR, row.AG);
+            row.PG = 3 * row.AC + row.AR + row.AG;
+            scores.after[r].append(row);
+        }
+    }
+    return scores;
+}
