@@ -1,10 +1,12 @@
-// The pool ranking at a given pool size: the overall recomputation and one round's ranking,
-// each next to its I/O floor (the same files read whole and written back whole, with no
-// computation), so that what the ranking adds to the unavoidable file work shows as a ratio.
+// The pool ranking at a given pool size: the overall recomputation next to a plain reference
+// program doing the same job (referenceranking.cpp, checked first to write the very same files)
+// and to its I/O floor (the same files read whole and written back whole, with no computation);
+// one round's ranking next to its floor.
 //
 //   bench_ranking --participants=N [--data-root=DIR] [Google Benchmark flags]
 //   bench_ranking --participants=N --peak=recompute|round   one run, prints its peak memory
 #include "peakmemory.h"
+#include "referenceranking.h"
 #include "seasondata.h"
 
 #include "platform/textfile.h"
@@ -16,9 +18,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QMap>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <fcntl.h>
@@ -39,6 +44,50 @@ void recompute(benchmark::State &state)
         benchmark::DoNotOptimize(rows);
     }
     state.counters["participants"] = g_participants;
+}
+
+void reference(benchmark::State &state)
+{
+    const std::string data = QFile::encodeName(g_paths.dataDir).toStdString();
+    const std::string pool = QFile::encodeName(g_paths.poolDir).toStdString();
+    for (auto _ : state)
+        ReferenceRanking::recompute(data, pool);
+    state.counters["participants"] = g_participants;
+}
+
+// The reference writes what the program writes: every participant file byte for byte, and
+// "Rank.txt" but for the order of participants with equal counters.
+bool sameAsReference()
+{
+    const BenchSeason::RecomputeFiles files = BenchSeason::recomputeFiles(g_paths);
+    const Ranking rows = RecomputeOverallRanking(g_paths.dataDir, g_paths.poolDir).value();
+    QList<QByteArray> program;
+    for (const QString &path : files.written)
+        program.append(TextFile::readBytes(path));
+    ReferenceRanking::recompute(QFile::encodeName(g_paths.dataDir).toStdString(),
+                                QFile::encodeName(g_paths.poolDir).toStdString());
+    for (qsizetype i = 0; i + 1 < files.written.size(); ++i)
+        if (TextFile::readBytes(files.written.at(i)) != program.at(i)) {
+            std::fprintf(stderr, "reference: %s differs\n", qPrintable(files.written.at(i)));
+            return false;
+        }
+    QMap<QString, std::tuple<int, int, int, int>> counters;
+    for (const TRankRow &row : rows)
+        counters.insert(row.name, {row.PG, row.AC, row.AR, row.AG});
+    const QStringList ours = TextFile::splitLines(TextFile::decode(program.last()));
+    const QStringList theirs = TextFile::readLines(files.written.last());
+    bool same = ours.size() == theirs.size();
+    for (qsizetype i = 0; same && i < ours.size(); ++i)
+        same = counters.contains(theirs.at(i)) &&
+               counters.value(ours.at(i)) == counters.value(theirs.at(i));
+    QStringList a = ours, b = theirs;
+    a.sort();
+    b.sort();
+    if (!same || a != b) {
+        std::fprintf(stderr, "reference: Rank.txt differs beyond ties\n");
+        return false;
+    }
+    return true;
 }
 
 // Writes `bytes` as the whole new content of `path` the cheapest way a file can be replaced
@@ -109,6 +158,7 @@ int peakRun(const std::string &operation)
     if (!PeakMemory::reset())
         std::fprintf(stderr, "peak memory: the kernel cannot reset the peak; it includes "
                              "preparing the data\n");
+    const long startKiB = PeakMemory::currentKiB();
     QElapsedTimer timer;
     timer.start();
     if (operation == "recompute")
@@ -119,8 +169,8 @@ int peakRun(const std::string &operation)
         return 2;
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
     std::printf("{\"operation\": \"%s\", \"participants\": %d, \"seconds\": %.6f, "
-                "\"peak_kib\": %ld}\n",
-                operation.c_str(), g_participants, seconds, PeakMemory::peakKiB());
+                "\"peak_kib\": %ld, \"start_kib\": %ld}\n",
+                operation.c_str(), g_participants, seconds, PeakMemory::peakKiB(), startKiB);
     return 0;
 }
 
@@ -142,6 +192,8 @@ int main(int argc, char **argv)
                                    g_participants, false);
     if (!peak.empty())
         return peakRun(peak);
+    if (!sameAsReference())
+        return 1;
 
     // Few iterations at the large sizes: one recomputation of 100,000 files takes seconds, so
     // that size runs once.
@@ -153,6 +205,7 @@ int main(int argc, char **argv)
         void (*function)(benchmark::State &);
     };
     const Entry entries[] = {{"RecomputeOverallRanking", recompute},
+                             {"RecomputeOverallRanking_Reference", reference},
                              {"RecomputeOverallRanking_IoFloor", recomputeFloor},
                              {"ComputeRoundRanking", roundRanking},
                              {"ComputeRoundRanking_IoFloor", roundRankingFloor}};

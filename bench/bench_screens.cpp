@@ -66,7 +66,7 @@ int child(const std::string &mode, const QString &programPath, int argc, char **
     if (mode == "program") {
         refuseMessages();
         installTranslations(app);
-        createScreens(programPath);
+        createScreens(DataDirs::dataDirFor(programPath, u'/'));
         Form1->show();
         shown = Form1;
     } else {
@@ -132,7 +132,7 @@ void ensureScreens()
 {
     if (g_screensUp)
         return;
-    createScreens(g_paths.programPath);
+    createScreens(g_paths.dataDir);
     Form1->show();
     waitUntilShown(Form1);
     g_screensUp = true;
@@ -152,7 +152,7 @@ void startupInProcess(benchmark::State &state)
 {
     dropScreens();
     for (auto _ : state) {
-        createScreens(g_paths.programPath);
+        createScreens(g_paths.dataDir);
         Form1->show();
         waitUntilShown(Form1);
         state.PauseTiming();

@@ -17,6 +17,18 @@ inline bool reset()
     return file.open(QIODevice::WriteOnly) && file.write("5") == 1;
 }
 
+// Resident set now, in KiB (0 where unknown).
+inline long currentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("VmRSS:"))
+                return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
 // Peak resident set in KiB: VmHWM, else the whole process's ru_maxrss.
 inline long peakKiB()
 {

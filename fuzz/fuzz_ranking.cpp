@@ -1,10 +1,9 @@
 // The scoring of predictions against stored results. Input: a round number, the results file,
-// then one participant's file. With a round, that round is scored by ScoreRound and by the round
-// ranking (which cuts the round's block out of the results file first); without one, the overall
-// recomputation scores every round with a block and stores the counters in the participant's
-// file. Both are checked against the scoring as it was first described, and every match scored
-// alone by Pool::scoreMatch must agree with it too. The input's bytes also make up rows for the
-// ranking order.
+// then one participant's file. With a round, that round is scored by the round ranking (which
+// cuts the round's block out of the results file first); without one, the overall recomputation
+// scores every round with a block and stores the counters in the participant's file. Both are
+// checked against the scoring as it was first described. The input's bytes also make up rows for
+// the ranking order.
 #include "fuzzinput.h"
 
 #include "championship/rules/seasonfiles.h"
@@ -57,12 +56,15 @@ std::optional<Counters> scoreAsDescribed(int n, const QStringList &results,
         c.AR += int(outcome);
         c.AG += goals;
         c.AC += int(outcome && goals == 2);
-
-        Counters alone;
-        Pool::scoreMatch(rh, ra, ph, pa, alone.AC, alone.AR, alone.AG);
-        FUZZ_CHECK(alone == (Counters{int(outcome && goals == 2), int(outcome), goals}));
     }
     return c;
+}
+
+// The counters are stored only between the participant's own header lines.
+bool hasHeader(const QStringList &participant)
+{
+    return participant.size() >= 6 && Fuzz::sameLine(participant.at(0), "[" + Name + "]") &&
+           Fuzz::sameLine(participant.at(5), "[/" + Name + "]");
 }
 
 int points(const Counters &c)
@@ -74,13 +76,6 @@ void oneRound(int n, const QStringList &results, const QStringList &participant,
               const QByteArray &resultBytes, const QByteArray &participantBytes)
 {
     const std::optional<Counters> expected = scoreAsDescribed(n, results, participant);
-    Counters scored;
-    try {
-        ScoreRound(n, results, participant, scored.AC, scored.AR, scored.AG, Name);
-        FUZZ_CHECK(expected && scored == *expected);
-    } catch (const VelurinoError &) {
-        FUZZ_CHECK(!expected);
-    }
     if (expected) {
         FUZZ_CHECK(expected->AC <= expected->AR && 2 * expected->AC <= expected->AG);
         FUZZ_CHECK(expected->AR <= Season::MatchesPerRound);
@@ -153,12 +148,12 @@ void everyRound(const QStringList &results, const QStringList &participant,
     try {
         ranking = RecomputeOverallRanking(data, pool);
     } catch (const VelurinoError &) {
-        FUZZ_CHECK(participant.size() < 6 || !total);
+        FUZZ_CHECK(!hasHeader(participant) || !total);
         // Nothing is written when the recomputation stops.
         FUZZ_CHECK(TextFile::readBytes(pool + Name + QStringLiteral(".txt")) == participantBytes);
         return;
     }
-    FUZZ_CHECK(participant.size() >= 6 && total);
+    FUZZ_CHECK(hasHeader(participant) && total);
     const TRankRow expected{Name, points(*total), total->AC, total->AR, total->AG};
     FUZZ_CHECK(ranking && *ranking == Ranking{expected});
     QStringList stored = participant;

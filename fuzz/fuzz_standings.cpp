@@ -48,7 +48,9 @@ Expected extractAsDescribed(const QStringList &teamFile, const QStringList &name
         expected.rows.append(row);
         rest.remove(0, k + 1);
     }
-    if (names.size() < expected.rows.size())
+    // One name for each record, no more and no less: a spare name is a club whose record is
+    // missing or cut.
+    if (names.size() != expected.rows.size())
         return {true, {}};
     for (qsizetype i = 0; i < expected.rows.size(); ++i)
         expected.rows[i].name = names.at(i);

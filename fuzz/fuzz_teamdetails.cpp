@@ -2,7 +2,8 @@
 // next "=]", each followed by CR LF; an empty page when the key or its "=]" is missing. Input:
 // the details file, then a key; the harness also asks for the page of a spread of the file's own
 // lines, as the teams screen asks with the keys the file was written for. The page read through
-// the data directory (under the other spelling of the file name) must be the same page.
+// the data directory (under the other spelling of the file name) must be the same page, or a
+// refusal when the club's section is missing or cut.
 #include "fuzzinput.h"
 
 #include "championship/rules/teamdetails.h"
@@ -41,8 +42,13 @@ void run(const uint8_t *data, size_t size)
     const QString dir = Fuzz::freshDirectory();
     TextFile::writeBytes(dir + QStringLiteral("Times.txt"), files.at(0));
     for (const QString &key : keys.mid(0, 3)) {
-        const std::optional<QString> page = TeamDetails::readDetailsPage(dir, key);
-        FUZZ_CHECK(page && *page == pageAsDescribed(lines, key));
+        const bool whole = TeamDetails::hasDetailsSection(lines, key);
+        try {
+            const std::optional<QString> page = TeamDetails::readDetailsPage(dir, key);
+            FUZZ_CHECK(whole && page && *page == pageAsDescribed(lines, key));
+        } catch (const VelurinoError &) {
+            FUZZ_CHECK(!whole);
+        }
     }
 }
 

@@ -65,7 +65,7 @@ void TestFrame::cleanup()
 
 void TestFrame::start()
 {
-    createScreens(m_season->programPath());
+    createScreens(m_season->dataDir());
     Form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(Form1));
 }
@@ -208,7 +208,7 @@ public:
             auto *w = qobject_cast<QWidget *>(watched);
             if (w && w->isWindow())
                 events.append((event->type() == QEvent::Show ? "show " : "hide ") +
-                              w->windowTitle());
+                              w->objectName());
         }
         return false;
     }

@@ -46,7 +46,10 @@ QList<HoverPair> hoverPairs()
           {31, 266, 243, 56},
           {30, 327, 243, 56},
           {30, 386, 243, 56},
-          {480, 385, 145, 57}}},
+          {480, 385, 145, 57},
+          {300, 304, 160, 36},
+          {466, 304, 159, 36},
+          {300, 344, 160, 36}}},
         {"round table",
          "tabela.bmp",
          "tabelaon.bmp",
@@ -61,7 +64,17 @@ QList<HoverPair> hoverPairs()
          "ranking.bmp",
          "rankingon.bmp",
          kScreen,
-         {{16, 178, 257, 54}, {472, 382, 145, 54}}},
+         {{16, 178, 257, 54}, {472, 382, 145, 54}, {472, 440, 71, 36}, {546, 440, 71, 36}}},
+        {"per-round ranking",
+         "rodada.bmp",
+         "rodadaon.bmp",
+         kScreen,
+         {{176, 188, 130, 40}, {472, 382, 145, 54}, {472, 440, 71, 36}, {546, 440, 71, 36}}},
+        {"standings",
+         "classifica1.bmp",
+         "classifica1on.bmp",
+         kScreen,
+         {{480, 387, 145, 56}, {480, 446, 71, 30}, {554, 446, 71, 30}}},
         {"pool hub",
          "bolao.bmp",
          "bolaoon.bmp",
@@ -226,6 +239,12 @@ private slots:
         QTest::newRow("per-round ranking exit under the overall hover")
             << "rodada.bmp"
             << "ranking.bmp" << rankingExit;
+        QTest::newRow("per-round print button under the overall hover")
+            << "rodada.bmp"
+            << "ranking.bmp" << QRect(472, 440, 71, 36);
+        QTest::newRow("per-round export button under the overall hover")
+            << "rodada.bmp"
+            << "ranking.bmp" << QRect(546, 440, 71, 36);
     }
 
     void exitPictureMatchesBackground()

@@ -4,9 +4,11 @@
 #include "platform/guard.h"
 #include "platform/htmlview.h"
 #include "platform/messages.h"
+#include "platform/printing.h"
 #include "platform/velurinoerror.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,8 @@ private slots:
     void documentBytesAreWindows1252();
     void onlyWebAddressesLeaveTheProgram_data();
     void onlyWebAddressesLeaveTheProgram();
+    void printedTableTakesThePagesItsRowsNeed_data();
+    void printedTableTakesThePagesItsRowsNeed();
 };
 
 void TestPlatform::guardShowsTheErrorBoxAndGoesOn_data()
@@ -158,6 +162,58 @@ void TestPlatform::onlyWebAddressesLeaveTheProgram()
     QCOMPARE(openWebAddress(target), handedOver);
     Browser::setHandler({});
     QCOMPARE(opened.size(), handedOver ? 1 : 0);
+}
+
+void TestPlatform::printedTableTakesThePagesItsRowsNeed_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("pages");
+    // A page 11 inches high holds (6600 - 600 - 130 - 300) / 130 = 42 rows under the header.
+    QTest::newRow("the standings on one page") << 22 << 1;
+    QTest::newRow("a full page") << 42 << 1;
+    QTest::newRow("one row more") << 43 << 2;
+    QTest::newRow("a pool of 100") << 100 << 3;
+    QTest::newRow("nobody registered") << 0 << 1;
+}
+
+void TestPlatform::printedTableTakesThePagesItsRowsNeed()
+{
+    QFETCH(int, rows);
+    QFETCH(int, pages);
+    ExportTable table{
+        QStringLiteral("Ranking geral"), QStringLiteral("x"), {"Pos.", "Usuário"}, {}};
+    for (int r = 1; r <= rows; ++r)
+        table.rows << QStringList{QStringLiteral("%1º").arg(r),
+                                  QStringLiteral("Participante %1").arg(r)};
+    // 100 dpi, 8 x 11 inches.
+    const auto page = [] {
+        QImage image(800, 1100, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3937);
+        image.setDotsPerMeterY(3937);
+        image.fill(Qt::white);
+        return image;
+    };
+    QList<QImage> drawn{page()};
+    QPainter painter(&drawn.last());
+    const int counted = Printing::drawTablePages(table, QDateTime(QDate(2026, 12, 9), QTime(14, 5)),
+                                                 painter, 100, drawn.last().size(), [&] {
+                                                     painter.end();
+                                                     drawn.append(page());
+                                                     painter.begin(&drawn.last());
+                                                 });
+    painter.end();
+    QCOMPARE(counted, pages);
+    QCOMPARE(drawn.size(), pages);
+    if (qEnvironmentVariableIsSet("VELURINO_PRINT_PNG"))
+        drawn.first().save(qEnvironmentVariable("VELURINO_PRINT_PNG"));
+    // The last page carries its rows: something is drawn below the header row.
+    const QImage &last = drawn.last();
+    const int firstRowTop = (Printing::TableLayout::HeaderTop + Printing::TableLayout::RowStep) / 6;
+    bool inked = false;
+    for (int y = firstRowTop; y < firstRowTop + 20 && !inked; ++y)
+        for (int x = 0; x < last.width() && !inked; ++x)
+            inked = last.pixel(x, y) != qRgb(255, 255, 255);
+    QCOMPARE(inked, rows > 0);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -23,7 +23,7 @@ private slots:
     void secondProgramIsTurnedAway();
     void lockOfAKilledProgramIsTakenOver();
     void interruptedWriteIsFinishedFirst();
-    void directoryWithoutLockStillOpens();
+    void directoryWhereNoLockCanBeMadeIsRefused();
 };
 
 namespace {
@@ -93,14 +93,16 @@ void TestStartup::interruptedWriteIsFinishedFirst()
     QCOMPARE(TestFiles::snapshot(dir.path()), expected);
 }
 
-void TestStartup::directoryWithoutLockStillOpens()
+void TestStartup::directoryWhereNoLockCanBeMadeIsRefused()
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath("dados/");
     MessageRecorder messages;
     QLockFile lock(missing + LockFileName);
-    QVERIFY(openDataDirectory(missing, missing + "player/", lock));
-    QVERIFY(messages.calls.isEmpty());
+    QVERIFY(!openDataDirectory(missing, missing + "player/", lock));
+    QCOMPARE(messages.calls.size(), 1);
+    QCOMPARE(messages.calls.first().kind, int(MessageCall::Error));
+    QVERIFY(messages.calls.first().text.contains(QDir::toNativeSeparators(dir.filePath("dados"))));
     QVERIFY(!QFileInfo::exists(missing));
 }
 

@@ -17,15 +17,15 @@ struct PictureFile
 };
 
 constexpr PictureFile Pictures[] = {
-    {"inicio.bmp", 640, 480},      {"inicioon.bmp", 640, 480},     {"abertura.bmp", 640, 480},
-    {"fundoon.bmp", 640, 480},     {"classifica.bmp", 640, 480},   {"classifica1.bmp", 640, 480},
-    {"classificaon.bmp", 145, 56}, {"classificaoff.bmp", 145, 56}, {"tabela.bmp", 640, 480},
-    {"tabelaon.bmp", 640, 480},    {"times.bmp", 640, 480},        {"timeson.bmp", 640, 480},
-    {"apost.bmp", 640, 480},       {"aposton.bmp", 640, 480},      {"ranking.bmp", 640, 480},
-    {"rankingon.bmp", 640, 480},   {"rodada.bmp", 640, 480},       {"bolao.bmp", 640, 480},
-    {"bolaoon.bmp", 640, 480},     {"user.bmp", 365, 294},         {"useron.bmp", 365, 294},
-    {"apostar.bmp", 365, 294},     {"apostaron.bmp", 365, 294},    {"rank.bmp", 151, 110},
-    {"rankon.bmp", 151, 110},
+    {"inicio.bmp", 640, 480},      {"inicioon.bmp", 640, 480},      {"abertura.bmp", 640, 480},
+    {"fundoon.bmp", 640, 480},     {"classifica.bmp", 640, 480},    {"classifica1.bmp", 640, 480},
+    {"classificaon.bmp", 145, 56}, {"classificaoff.bmp", 145, 56},  {"tabela.bmp", 640, 480},
+    {"tabelaon.bmp", 640, 480},    {"times.bmp", 640, 480},         {"timeson.bmp", 640, 480},
+    {"apost.bmp", 640, 480},       {"aposton.bmp", 640, 480},       {"ranking.bmp", 640, 480},
+    {"rankingon.bmp", 640, 480},   {"rodada.bmp", 640, 480},        {"bolao.bmp", 640, 480},
+    {"bolaoon.bmp", 640, 480},     {"user.bmp", 365, 294},          {"useron.bmp", 365, 294},
+    {"apostar.bmp", 365, 294},     {"apostaron.bmp", 365, 294},     {"rank.bmp", 151, 110},
+    {"rankon.bmp", 151, 110},      {"classifica1on.bmp", 640, 480}, {"rodadaon.bmp", 640, 480},
 };
 
 } // namespace

@@ -1,14 +1,22 @@
 #include "app/form1.h"
 
+#include "championship/tabela.h"
 #include "frame/navigation.h"
+#include "platform/choosers.h"
 #include "platform/datadirs.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "platform/seasoncopies.h"
+#include "platform/textfile.h"
+#include "pool/rules/newseason.h"
+#include "pool/rules/poolfiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
 
 TForm1 *Form1 = nullptr;
 
-TForm1::TForm1(const QString &programPath, QWidget *parent)
-    : ScreenForm(QStringLiteral("Form1"), parent)
+TForm1::TForm1(QWidget *parent) : ScreenForm(QStringLiteral("Form1"), parent)
 {
     closesProgram = true;
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -30,6 +38,12 @@ TForm1::TForm1(const QString &programPath, QWidget *parent)
     fiVelurino = new TFocusImage(PanelInicio, {56, 128, 209, 225});
     fiBolao = new TFocusImage(PanelInicio, {368, 128, 217, 225});
     fiOut = new TFocusImage(PanelInicio, {472, 400, 153, 53});
+    fiCopiar = new TFocusImage(PanelAbertura, {300, 304, 160, 36});
+    fiCopiar->setAccessibleName(QStringLiteral("Copiar temporada"));
+    fiRestaurar = new TFocusImage(PanelAbertura, {466, 304, 159, 36});
+    fiRestaurar->setAccessibleName(QStringLiteral("Restaurar uma cópia da temporada"));
+    fiNovaTemporada = new TFocusImage(PanelAbertura, {300, 344, 160, 36});
+    fiNovaTemporada->setAccessibleName(QStringLiteral("Nova temporada"));
 
     // The red card beside the exit button; it takes no mouse input, so hovering it is still
     // hovering the button underneath.
@@ -47,8 +61,8 @@ TForm1::TForm1(const QString &programPath, QWidget *parent)
 
     menuHover.setBackground(ImAbertura);
     startHover.setBackground(ImInicio);
-    for (TFocusImage *button :
-         {fiTabela, fiClassifica, fiTimes, fiRegulamento, fiHistoria, FocusImage1})
+    for (TFocusImage *button : {fiTabela, fiClassifica, fiTimes, fiRegulamento, fiHistoria,
+                                FocusImage1, fiCopiar, fiRestaurar, fiNovaTemporada})
         menuHover.bind(button);
     for (TFocusImage *button : {fiVelurino, fiBolao, fiOut})
         startHover.bind(button);
@@ -64,17 +78,19 @@ TForm1::TForm1(const QString &programPath, QWidget *parent)
     bindClick(fiVelurino, this, [this] { fiVelurinoClick(); });
     bindClick(fiBolao, this, [this] { fiBolaoClick(); });
     bindClick(fiOut, this, [this] { fiOutClick(); });
+    bindClick(fiCopiar, this, [this] { fiCopiarClick(); });
+    bindClick(fiRestaurar, this, [this] { fiRestaurarClick(); });
+    bindClick(fiNovaTemporada, this, [this] { fiNovaTemporadaClick(); });
 
     registerPlace(Place::StartPanel, this, PanelInicio);
     registerPlace(Place::ChampionshipMenu, this, PanelAbertura);
 
-    guarded(this, [&] { FormCreate(programPath); });
+    guarded(this, [&] { FormCreate(); });
 }
 
-void TForm1::FormCreate(const QString &programPath)
+void TForm1::FormCreate()
 {
     cartao->hide();
-    DataDirs::setFromProgramPath(programPath);
     menuHover.load(QStringLiteral("fundoon.bmp"), QStringLiteral("abertura.bmp"));
     startHover.load(QStringLiteral("inicioon.bmp"), QStringLiteral("inicio.bmp"));
     ImAbertura->loadPictureIfExists(DataDir(), QStringLiteral("abertura.bmp"));
@@ -135,4 +151,94 @@ void TForm1::FormClose()
     menuHover.release();
     startHover.release();
     emit programClosed();
+}
+
+namespace {
+
+QString copiesDir()
+{
+    return SeasonCopies::copiesDirFor(DataDir());
+}
+
+QString whenText(const QDateTime &when)
+{
+    return when.toString(QStringLiteral("dd/MM/yyyy 'às' HH:mm:ss"));
+}
+
+// The season as installed with the program, when the program was installed; a build or portable
+// copy has none, and a new season then starts from the season's own files.
+QString installedSeasonDir()
+{
+    const QString dir = QDir(QCoreApplication::applicationDirPath())
+                            .filePath(QStringLiteral("../share/velurino/dados"));
+    return TextFile::exists(dir, QStringLiteral("Rodada.txt")) ? QDir::cleanPath(dir) : QString();
+}
+
+} // namespace
+
+QString TForm1::copySeason()
+{
+    return SeasonCopies::makeCopy(DataDir(), copiesDir(), QDateTime::currentDateTime());
+}
+
+void TForm1::seasonReplaced()
+{
+    // Every other screen reads the files afresh when shown; the round table keeps its state and
+    // the pool hub its chosen participant, so both start over.
+    CurrentUser.clear();
+    if (FormTabela)
+        FormTabela->reloadSeason();
+}
+
+void TForm1::fiCopiarClick()
+{
+    inform(this, QStringLiteral("Cópia da temporada gravada em \"%1\".")
+                     .arg(QDir::toNativeSeparators(copySeason())));
+}
+
+void TForm1::fiRestaurarClick()
+{
+    const QList<SeasonCopies::CopyInfo> copies = SeasonCopies::listCopies(copiesDir());
+    if (copies.isEmpty()) {
+        inform(this, QStringLiteral("Nenhuma cópia da temporada foi encontrada em \"%1\".")
+                         .arg(QDir::toNativeSeparators(copiesDir())));
+        return;
+    }
+    QStringList items;
+    for (const SeasonCopies::CopyInfo &copy : copies)
+        items << whenText(copy.when) + QStringLiteral(" - ") + NewSeason::describeCopy(copy.path);
+    const std::optional<int> chosen = Choosers::chooseItem(
+        this, QStringLiteral("Escolha a cópia da temporada a restaurar:"), items);
+    if (!chosen)
+        return;
+    const SeasonCopies::CopyInfo &copy = copies.at(*chosen);
+    if (!confirm(this, QStringLiteral("Restaurar a cópia de %1? Todos os arquivos da temporada "
+                                      "atual serão substituídos pelos da cópia; antes disso, uma "
+                                      "cópia da temporada atual será gravada.")
+                           .arg(whenText(copy.when))))
+        return;
+    const QString safety = copySeason();
+    SeasonCopies::restoreCopy(copy.path, DataDir());
+    seasonReplaced();
+    inform(this, QStringLiteral("Temporada restaurada da cópia de %1. A temporada anterior foi "
+                                "copiada em \"%2\".")
+                     .arg(whenText(copy.when), QDir::toNativeSeparators(safety)));
+}
+
+void TForm1::fiNovaTemporadaClick()
+{
+    if (!confirm(this, QStringLiteral("Começar uma nova temporada? Os resultados e os palpites "
+                                      "serão apagados; antes disso, uma cópia da temporada atual "
+                                      "será gravada.")))
+        return;
+    const bool keep = confirm(this, QStringLiteral("Manter os participantes do bolão "
+                                                   "cadastrados, com os palpites apagados?"));
+    // Everything is read and checked before the copy, so a damaged file stops both.
+    NewSeason::changes(DataDir(), PoolDir(), keep, installedSeasonDir());
+    const QString safety = copySeason();
+    NewSeason::start(DataDir(), PoolDir(), keep, installedSeasonDir());
+    seasonReplaced();
+    inform(this, QStringLiteral("Nova temporada iniciada. A temporada anterior foi copiada em "
+                                "\"%1\".")
+                     .arg(QDir::toNativeSeparators(safety)));
 }

@@ -1,5 +1,5 @@
-// The main form: fixes the data and pool directories, and carries the start panel (championship,
-// betting pool, leave) and the championship menu on top of each other. Every other screen is
+// The main form: carries the start panel (championship, betting pool, leave) and the championship
+// menu on top of each other. Every other screen is
 // reached from these two panels and returns to them.
 #pragma once
 
@@ -12,8 +12,8 @@ class TForm1 : public ScreenForm
     Q_OBJECT
 
 public:
-    // `programPath` locates the data directory ("dados" beside the program file).
-    explicit TForm1(const QString &programPath, QWidget *parent = nullptr);
+    // The data directory is fixed before, at start (createScreens).
+    explicit TForm1(QWidget *parent = nullptr);
 
     Panel *PanelAbertura;
     PictureBox *ImAbertura;
@@ -29,6 +29,11 @@ public:
     TFocusImage *fiBolao;
     TFocusImage *fiOut;
     QWidget *cartao;
+    // The season's copies, on the championship menu: a dated copy of the data directory, putting
+    // one back, and a fresh season (after a copy).
+    TFocusImage *fiCopiar;
+    TFocusImage *fiRestaurar;
+    TFocusImage *fiNovaTemporada;
 
     RegionHover menuHover;  // "fundoon.bmp" / "abertura.bmp" on ImAbertura
     RegionHover startHover; // "inicioon.bmp" / "inicio.bmp" on ImInicio
@@ -42,6 +47,9 @@ public:
     void fiVelurinoClick();
     void fiBolaoClick();
     void fiOutClick();
+    void fiCopiarClick();
+    void fiRestaurarClick();
+    void fiNovaTemporadaClick();
 
 signals:
     // The main form has closed: the program ends.
@@ -51,7 +59,9 @@ protected:
     void FormClose() override;
 
 private:
-    void FormCreate(const QString &programPath);
+    void FormCreate();
+    QString copySeason();
+    void seasonReplaced();
 };
 
 extern TForm1 *Form1;

@@ -5,14 +5,17 @@
 #include "championship/classifica.h"
 #include "championship/tabela.h"
 #include "championship/times.h"
+#include "platform/datadirs.h"
 #include "platform/filechanges.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "platform/seasoncopies.h"
 #include "pool/aposta.h"
 #include "pool/bolao.h"
 #include "pool/rank.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QTranslator>
@@ -23,27 +26,34 @@ bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile
 {
     // The lock is held for the program's whole life, so it must never be judged stale by its age.
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
-        inform(nullptr, QStringLiteral("O %1 já está aberto com esta pasta de dados. Use a janela "
-                                       "que já está aberta.")
-                            .arg(AppTitle));
+    if (!lock.tryLock(0)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            inform(nullptr, QStringLiteral("O %1 já está aberto com esta pasta de dados. Use a "
+                                           "janela que já está aberta.")
+                                .arg(AppTitle));
+        else
+            errorBox(nullptr, QStringLiteral("Não é possível gravar na pasta de dados \"%1\". Os "
+                                             "resultados e as apostas não poderiam ser guardados. "
+                                             "Verifique as permissões da pasta ou escolha outra "
+                                             "com a opção --dados.")
+                                  .arg(QDir::toNativeSeparators(QDir::cleanPath(dataDir))));
         return false;
     }
     // The data directory first: its record may name staged files of the pool directory.
     guarded(nullptr, [&] {
         recoverChanges(dataDir);
         recoverChanges(poolDir);
+        SeasonCopies::recover(dataDir, SeasonCopies::copiesDirFor(dataDir));
     });
     return true;
 }
 
-void createScreens(const QString &programPath)
+void createScreens(const QString &dataDir)
 {
-    QApplication::setApplicationName(AppTitle);
-    QApplication::setApplicationDisplayName(AppTitle);
+    DataDirs::setDataDir(dataDir);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    Form1 = new TForm1(programPath);
+    Form1 = new TForm1;
     QObject::connect(Form1, &TForm1::programClosed, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     FormRegulamento = new TFormRegulamento;
@@ -82,12 +92,12 @@ void destroyScreens()
     Form1 = nullptr;
 }
 
-void installTranslations(QApplication &app)
+void installTranslations(QCoreApplication &app)
 {
     for (const QString &name : {QStringLiteral("qtbase_pt_BR"), QStringLiteral("qt_pt_BR")}) {
         auto *translator = new QTranslator(&app);
         if (translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(translator);
+            QCoreApplication::installTranslator(translator);
         else
             delete translator;
     }

@@ -5,6 +5,7 @@
 #include "frame/hover.h"
 #include "frame/navigation.h"
 #include "frame/simplescreen.h"
+#include "frame/tableactions.h"
 #include "platform/datadirs.h"
 #include "platform/guard.h"
 #include "platform/textfile.h"
@@ -31,6 +32,15 @@ TFormClassifica::TFormClassifica(QWidget *parent)
     imVolta = new TFocusImage(PanelClassifica, {480, 387, 145, 56});
     bindPictureSwap(imVolta);
     bindClick(imVolta, this, [this] { imVoltaClick(); });
+    fiImprimir = new TFocusImage(PanelClassifica, {480, 446, 71, 30});
+    fiImprimir->setAccessibleName(QStringLiteral("Imprimir a classificação"));
+    fiExportar = new TFocusImage(PanelClassifica, {554, 446, 71, 30});
+    fiExportar->setAccessibleName(QStringLiteral("Exportar a classificação"));
+    tableHover.setBackground(ImClassifica);
+    for (TFocusImage *button : {fiImprimir, fiExportar})
+        tableHover.bind(button);
+    bindClick(fiImprimir, this, [this] { fiImprimirClick(); });
+    bindClick(fiExportar, this, [this] { fiExportarClick(); });
 
     StringGrid1 = new QTableWidget(GridRows, Columns, PanelClassifica);
     StringGrid1->setGeometry(24, 119, 415, 329);
@@ -110,12 +120,32 @@ void TFormClassifica::FormCreate()
 
 void TFormClassifica::FormShow()
 {
+    // Read when the screen is first seen rather than at start; the table buttons light up only
+    // where their lit picture was drawn.
+    if (!tableHover.isLoaded() && TextFile::exists(DataDir(), QStringLiteral("classifica1on.bmp")))
+        tableHover.load(QStringLiteral("classifica1on.bmp"), QStringLiteral("classifica1.bmp"));
     FormCreate();
 }
 
 void TFormClassifica::imVoltaClick()
 {
     goTo(this, Place::ChampionshipMenu);
+}
+
+ExportTable TFormClassifica::shownTable() const
+{
+    return gridTable(StringGrid1, true, QStringLiteral("Classificação"),
+                     QStringLiteral("Classificação"));
+}
+
+void TFormClassifica::fiImprimirClick()
+{
+    printTable(this, shownTable());
+}
+
+void TFormClassifica::fiExportarClick()
+{
+    exportTable(this, shownTable());
 }
 
 void TFormClassifica::FormClose()

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "frame/focusimage.h"
+#include "frame/hover.h"
 #include "frame/screenform.h"
+#include "platform/tableexport.h"
 
 #include <QTableWidget>
 
@@ -19,8 +21,16 @@ public:
     TFocusImage *imVolta;
     // Row 0 is the header and column 0 the position; both are drawn as fixed cells.
     QTableWidget *StringGrid1;
+    // The table as shown, printed or written out for a spreadsheet.
+    TFocusImage *fiImprimir;
+    TFocusImage *fiExportar;
+
+    RegionHover tableHover; // "classifica1on.bmp" / "classifica1.bmp", for the two above
 
     void imVoltaClick();
+    void fiImprimirClick();
+    void fiExportarClick();
+    ExportTable shownTable() const;
 
 protected:
     void FormShow() override;

@@ -7,6 +7,7 @@
 #include "platform/datadirs.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
+#include "platform/velurinoerror.h"
 
 TFormTabela *FormTabela = nullptr;
 
@@ -89,11 +90,25 @@ void TFormTabela::FormCreate()
     maximise();
 }
 
+void TFormTabela::reloadSeason()
+{
+    FormCreate();
+}
+
 void TFormTabela::FormShow()
 {
     // Closing the screen let its hover pictures go; they come back before it is seen again.
     if (!hover.isLoaded())
         hover.load(QStringLiteral("tabelaon.bmp"), QStringLiteral("tabela.bmp"));
+}
+
+void TFormTabela::lockRound()
+{
+    htmlLite1->setPage(QString());
+    clearBoxes();
+    setBoxes(false);
+    BtAtualiza->setEnabled(false);
+    BtDesfaz->setEnabled(false);
 }
 
 int TFormTabela::shownRound() const
@@ -122,7 +137,15 @@ void TFormTabela::CbRodadasChange()
     const int n = shownRound();
     if (n < 1)
         return;
-    const Results::RoundView view = Results::readRoundView(DataDir(), n);
+    Results::RoundView view;
+    try {
+        view = Results::readRoundView(DataDir(), n);
+    } catch (const VelurinoError &) {
+        // The list already names the new round: nothing of the round shown before may stay
+        // open for entry under that name.
+        lockRound();
+        throw;
+    }
     htmlLite1->setPage(view.page);
     BtAtualiza->setEnabled(true);
     BtDesfaz->setEnabled(false);

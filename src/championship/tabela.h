@@ -43,6 +43,9 @@ public:
     void BtAtualizaClick();
     void BtDesfazClick();
     void BtVoltaClick();
+    // The season's files were replaced as a whole (a copy put back, a new season): the round
+    // list and the shown round are taken afresh.
+    void reloadSeason();
 
 protected:
     void FormShow() override;
@@ -52,6 +55,7 @@ private:
     void FormCreate();
     // The round shown, or 0 when none is selected.
     int shownRound() const;
+    void lockRound();
     void setBoxes(bool enabled);
     void clearBoxes();
 };

@@ -107,12 +107,13 @@ void TFormTimes::FormShow()
 void TFormTimes::TimeClick(TFocusImage *sender)
 {
     const QString key = sender->Hint;
+    // The page is read first: a damaged section is refused before anything on screen changes.
+    const std::optional<QString> page = TeamDetails::readDetailsPage(DataDir(), key);
     // A club without its own pictures keeps the ones shown before.
     ImEscudo->loadPictureIfExists(DataDir() + QStringLiteral("escudo/"),
                                   key + QStringLiteral(".bmp"));
     ImMascote->loadPictureIfExists(DataDir() + QStringLiteral("mascote/"),
                                    key + QStringLiteral(".bmp"));
-    const std::optional<QString> page = TeamDetails::readDetailsPage(DataDir(), key);
     if (!page)
         inform(this, QStringLiteral("Erro. Reinstale o programa."));
     htmlDetalhe->setPage(page.value_or(QString()));

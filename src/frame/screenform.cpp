@@ -2,6 +2,7 @@
 
 #include "frame/focusimage.h"
 #include "platform/guard.h"
+#include "platform/messages.h"
 
 #include "frame/navigation.h"
 
@@ -10,9 +11,20 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 int centredOffset(int area, int panel)
 {
     return (area - panel) / 2;
+}
+
+double panelScale(const QSize &screen)
+{
+    if (screen.width() <= 1024 && screen.height() <= 768)
+        return 1;
+    const double fits = std::min(screen.width() / double(ScreenForm::PanelWidth),
+                                 screen.height() / double(ScreenForm::PanelHeight));
+    return std::max(1.0, std::floor(fits * 4) / 4);
 }
 
 Panel::Panel(QWidget *parent, const QRect &designBounds) : QWidget(parent)
@@ -24,9 +36,11 @@ Panel::Panel(QWidget *parent, const QRect &designBounds) : QWidget(parent)
     setPalette(pal);
 }
 
-ScreenForm::ScreenForm(const QString &caption, QWidget *parent) : QWidget(parent)
+ScreenForm::ScreenForm(const QString &name, QWidget *parent) : QWidget(parent)
 {
-    setWindowTitle(caption);
+    setObjectName(name);
+    // The taskbar and the window switcher show the program's title, not a form's name.
+    setWindowTitle(AppTitle);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -41,9 +55,13 @@ void ScreenForm::addCentredPanel(QWidget *panel)
 
 void ScreenForm::maximise()
 {
+    // Asked the standard way, so that a window manager knows the window fills the screen and
+    // keeps panels and taskbars off it; a bare X server, which acts on no such request, gets the
+    // screen's geometry instead.
     QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen)
         setGeometry(screen->geometry());
+    setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 void ScreenForm::FormResize()

@@ -24,12 +24,14 @@ public:
     static constexpr int PanelWidth = 640;
     static constexpr int PanelHeight = 480;
 
-    explicit ScreenForm(const QString &caption, QWidget *parent = nullptr);
+    // `name` is the form's object name ("Form1", "FormTabela"); every window's title is the
+    // program's.
+    explicit ScreenForm(const QString &name, QWidget *parent = nullptr);
 
     // The panels that FormResize keeps centred, in panel order.
     void addCentredPanel(QWidget *panel);
 
-    // Fills the screen. Done by hand because no window manager need act on a maximise request.
+    // Fills the screen: full screen under a window manager, the screen's geometry without one.
     void maximise();
 
     // The main form's close ends the program; every other screen's close only hides it.
@@ -51,6 +53,12 @@ private:
 
 // Left/top of a panel centred in an area: the difference halved, truncated toward zero.
 int centredOffset(int area, int panel);
+
+// How much the 640 x 480 panels are enlarged on a screen of `screen` pixels: 1 up to 1024 x 768,
+// above that the largest factor, in steps of a quarter, at which a panel still fits the screen.
+// Quarter steps keep every edge of the panel and its controls (multiples of 4 pixels) on whole
+// pixels, so a lit button covers exactly its place.
+double panelScale(const QSize &screen);
 
 class TFocusImage;
 

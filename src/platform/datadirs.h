@@ -1,9 +1,11 @@
-// The program-wide data directory ("dados" beside the program file) and pool directory ("player"
-// inside it). Both end in a path separator, so a file name is appended to them as it stands.
+// The program-wide data directory and pool directory ("player" inside it), and the choice of the
+// data directory at start. Both end in a path separator, so a file name is appended to them as it
+// stands.
 #pragma once
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 namespace DataDirs {
 
@@ -13,8 +15,31 @@ QString dataDirFor(const QString &programPath, QChar separator);
 
 // Fixes both directories from the program file's path.
 void setFromProgramPath(const QString &programPath);
-// Points both directories at `dataDir` (tests and tools that run outside the program).
+// Points both directories at `dataDir`.
 void setDataDir(const QString &dataDir);
+
+// The places a data directory can come from.
+struct Places
+{
+    QString option;      // the folder given on the command line ("--dados"), empty when none
+    QString programPath; // the program file; "dados" beside it is a portable or build-tree season
+    QString userDir;     // the season in the user's own data folder
+    // Where an installed season may lie, to copy from into `userDir` on the first start.
+    QStringList installedSeasons;
+};
+
+// The places of this program: the user's data folder (the application data location,
+// ".../velurino/dados") and the installed season ("share/velurino/dados" beside the program's
+// "bin", then the system's data folders).
+Places standardPlaces(const QString &option, const QString &programPath);
+
+// The data directory to use, ready for writing, chosen in this order: the folder of the option;
+// "dados" beside the program when it exists and can be written (the build tree, a portable
+// copy); else the user's folder, created on its first start as a whole copy of the installed
+// season (or of a read-only "dados" beside the program). Throws VelurinoError with a message
+// naming the folder when the chosen one is missing, holds no season or cannot be written, so
+// that no screen ever meets a folder where the first store would fail.
+QString prepare(const Places &places);
 
 } // namespace DataDirs
 

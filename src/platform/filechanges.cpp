@@ -8,13 +8,16 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
+#include <cerrno>
 #include <optional>
-#include <system_error>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
+#else
+#include <filesystem>
+#include <system_error>
 #endif
 
 namespace {
@@ -41,17 +44,14 @@ QString staging(const QString &target)
     return target + QLatin1String(FileChanges::StagingSuffix);
 }
 
-std::filesystem::path fsPath(const QString &path)
-{
-    return std::filesystem::path(path.toStdU16String());
-}
-
 // Makes every file written so far in the directory's file system durable: one sync of the file
 // system costs far less than one per file when an operation writes thousands of them.
-void syncToDisk(const QString &dir, const QStringList &files)
+// `relative` names the files inside `dir`, each followed by `suffix`.
+void syncToDisk(const QString &dir, const QStringList &relative, const QString &suffix = {})
 {
 #if defined(Q_OS_LINUX)
-    Q_UNUSED(files);
+    Q_UNUSED(relative);
+    Q_UNUSED(suffix);
     const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
     const bool synced = fd >= 0 && ::syncfs(fd) == 0;
     if (fd >= 0)
@@ -60,7 +60,10 @@ void syncToDisk(const QString &dir, const QStringList &files)
         throw VelurinoError(QStringLiteral("Não foi possível gravar no disco a pasta \"%1\".")
                                 .arg(QDir::toNativeSeparators(dir)));
 #elif defined(Q_OS_UNIX)
-    for (const QString &path : files + QStringList{dir}) {
+    QStringList files{dir};
+    for (const QString &name : relative)
+        files.append(QDir(dir).filePath(name) + suffix);
+    for (const QString &path : std::as_const(files)) {
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
         if (fd >= 0) {
             ::fsync(fd);
@@ -70,7 +73,8 @@ void syncToDisk(const QString &dir, const QStringList &files)
 #else
     // Elsewhere the renames below still keep the order; only power loss is not covered.
     Q_UNUSED(dir);
-    Q_UNUSED(files);
+    Q_UNUSED(relative);
+    Q_UNUSED(suffix);
 #endif
 }
 
@@ -89,13 +93,25 @@ void syncFile(const QString &path)
 #endif
 }
 
-void renameOver(const QString &from, const QString &to)
+// Renames `from` over `to`; false when `from` is not there (already moved by an earlier run).
+bool renameOver(const QString &from, const QString &to)
 {
+#ifdef Q_OS_UNIX
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    const bool gone = errno == ENOENT;
+#else
     std::error_code error;
-    std::filesystem::rename(fsPath(from), fsPath(to), error);
-    if (error)
-        throw VelurinoError(QStringLiteral("Não foi possível substituir o arquivo \"%1\".")
-                                .arg(QDir::toNativeSeparators(to)));
+    std::filesystem::rename(std::filesystem::path(from.toStdU16String()),
+                            std::filesystem::path(to.toStdU16String()), error);
+    if (!error)
+        return true;
+    const bool gone = error == std::errc::no_such_file_or_directory;
+#endif
+    if (gone && !QFileInfo::exists(from))
+        return false;
+    throw VelurinoError(QStringLiteral("Não foi possível substituir o arquivo \"%1\".")
+                            .arg(QDir::toNativeSeparators(to)));
 }
 
 // One file replaced on its own: staged beside it, synced, renamed over it. A kill at any moment
@@ -125,15 +141,15 @@ QString recordPath(const QString &dir)
 }
 
 // The directory that holds every target, so that one record names them all by relative paths.
-QString commonDirectory(const QList<FileChange> &changes)
+QString commonDirectory(const QStringList &dirs)
 {
-    QString common = QFileInfo(changes.first().path).absolutePath();
+    QString common = QFileInfo(dirs.first()).absoluteFilePath();
     const auto holds = [&common](const QString &dir) {
         const QString prefix = common.endsWith(QLatin1Char('/')) ? common : common + '/';
         return dir == common || dir.startsWith(prefix);
     };
-    for (const FileChange &change : changes) {
-        const QString dir = QFileInfo(change.path).absolutePath();
+    for (const QString &each : dirs) {
+        const QString dir = QFileInfo(each).absoluteFilePath();
         while (!holds(dir))
             common = QFileInfo(common).path();
     }
@@ -194,10 +210,9 @@ void complete(const QString &dir, const QList<Entry> &entries)
     QStringList touched;
     for (const Entry &entry : entries) {
         const QString target = base.filePath(entry.relative);
-        touched.append(target);
+        touched.append(entry.relative);
         if (entry.kind == FileChange::Replace) {
-            if (QFileInfo::exists(staging(target)))
-                renameOver(staging(target), target);
+            renameOver(staging(target), target);
         } else if (QFileInfo::exists(target) && !QFile::remove(target)) {
             throw VelurinoError(QStringLiteral("Não foi possível apagar o arquivo \"%1\".")
                                     .arg(QDir::toNativeSeparators(target)));
@@ -227,7 +242,102 @@ void setStepHook(std::function<void(const char *step)> hook)
     stepHook() = std::move(hook);
 }
 
+void reportStep(const char *name)
+{
+    step(name);
+}
+
+void syncDirectory(const QString &dir, const QStringList &files)
+{
+    syncToDisk(dir, files);
+}
+
 } // namespace FileChanges
+
+namespace {
+
+QString unfinishedCopyOf(const QString &to)
+{
+    QString path = QDir::cleanPath(to);
+    return path + QStringLiteral(".copiando");
+}
+
+VelurinoError copyFailure(const QString &to, const QString &what)
+{
+    return VelurinoError(QStringLiteral("Não foi possível criar a pasta \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(QDir::cleanPath(to)), what));
+}
+
+} // namespace
+
+bool discardUnfinishedCopy(const QString &to)
+{
+    QDir unfinished(unfinishedCopyOf(to));
+    return unfinished.exists() && unfinished.removeRecursively();
+}
+
+void copyDirectoryWhole(const QString &from, const QString &to)
+{
+    const QString target = QDir::cleanPath(to);
+    const QString work = unfinishedCopyOf(target);
+    discardUnfinishedCopy(target);
+    if (QFileInfo::exists(target))
+        throw copyFailure(target, QStringLiteral("ela já existe."));
+    const QString parent = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(parent) || !QDir().mkpath(work))
+        throw copyFailure(target, QStringLiteral("a pasta \"%1\" não pode ser gravada.")
+                                      .arg(QDir::toNativeSeparators(parent)));
+    const QDir source(from);
+    QStringList written;
+    try {
+        QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QFileInfo entry(it.next());
+            const QString copy = QDir(work).filePath(source.relativeFilePath(entry.filePath()));
+            if (entry.isDir()) {
+                if (!QDir().mkpath(copy))
+                    throw copyFailure(target, QStringLiteral("a pasta \"%1\" não pode ser criada.")
+                                                  .arg(QDir::toNativeSeparators(copy)));
+                continue;
+            }
+            // A lock or a half-done write of the season copied from is no part of the season.
+            if (entry.fileName().endsWith(QLatin1String(".lock")) ||
+                entry.fileName().endsWith(QLatin1String(FileChanges::StagingSuffix)) ||
+                entry.fileName() == QLatin1String(FileChanges::RecordName))
+                continue;
+            QFile in(entry.filePath());
+            if (!in.open(QIODevice::ReadOnly))
+                throw copyFailure(target, QStringLiteral("o arquivo \"%1\" não pode ser lido.")
+                                              .arg(QDir::toNativeSeparators(entry.filePath())));
+            const QByteArray bytes = in.readAll();
+            QFile out(copy);
+            if (!QDir().mkpath(QFileInfo(copy).path()) || !out.open(QIODevice::WriteOnly) ||
+                out.write(bytes) != bytes.size() || !out.flush())
+                throw copyFailure(target, QStringLiteral("o arquivo \"%1\" não pode ser gravado.")
+                                              .arg(QDir::toNativeSeparators(copy)));
+            written.append(copy);
+            step("copied");
+        }
+        syncToDisk(work, written);
+        step("synced");
+        std::error_code error;
+        std::filesystem::rename(std::filesystem::path(work.toStdU16String()),
+                                std::filesystem::path(target.toStdU16String()), error);
+        if (error)
+            throw copyFailure(target, QString::fromStdString(error.message()));
+    } catch (const VelurinoError &) {
+        discardUnfinishedCopy(target);
+        throw;
+    }
+    step("renamed");
+    // The new name on disk too, so that a power cut soon after cannot take the copy away; the copy
+    // is whole already, so a failure here is no reason to refuse it.
+    try {
+        syncToDisk(parent, {});
+    } catch (const VelurinoError &) {
+    }
+}
 
 bool recoverChanges(const QString &dir)
 {
@@ -244,6 +354,74 @@ bool recoverChanges(const QString &dir)
     found = found || !QDir(dir).entryList(filters, QDir::Files | QDir::Hidden).isEmpty();
     removeStrayStaging(dir);
     return found;
+}
+
+StagedChanges::StagedChanges(const QStringList &dirs) : m_dir(commonDirectory(dirs))
+{
+    while (m_dir.size() > 1 && m_dir.endsWith(QLatin1Char('/')))
+        m_dir.chop(1);
+    m_prefix = m_dir.endsWith(QLatin1Char('/')) ? m_dir : m_dir + QLatin1Char('/');
+    // An earlier operation that could not be finished is finished first; its record must not be
+    // overwritten by this one's.
+    if (QFileInfo::exists(recordPath(m_dir)))
+        recoverChanges(m_dir);
+}
+
+StagedChanges::~StagedChanges()
+{
+    if (!m_committed)
+        for (qsizetype i = 0; i < m_targets.size(); ++i)
+            if (m_kinds.at(i) == FileChange::Replace)
+                QFile::remove(staging(m_prefix + m_targets.at(i)));
+}
+
+QString StagedChanges::relative(const QString &target) const
+{
+    QString inside = target.startsWith(m_prefix)
+                         ? target.mid(m_prefix.size())
+                         : QDir(m_dir).relativeFilePath(QFileInfo(target).absoluteFilePath());
+    if (!isInside(inside))
+        throw VelurinoError(
+            QStringLiteral("O arquivo \"%1\" está fora da pasta \"%2\".")
+                .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(m_dir)));
+    return inside;
+}
+
+void StagedChanges::replace(const QString &target, std::initializer_list<QByteArrayView> pieces)
+{
+    const QString inside = relative(target);
+    const QString path = m_prefix + inside;
+    TextFile::writeStaging(path, staging(path), pieces);
+    m_kinds.append(FileChange::Replace);
+    m_targets.append(inside);
+    step("staged");
+}
+
+void StagedChanges::remove(const QString &target)
+{
+    m_kinds.append(FileChange::Remove);
+    m_targets.append(relative(target));
+}
+
+void StagedChanges::commit()
+{
+    QList<Entry> entries;
+    entries.reserve(m_targets.size());
+    for (qsizetype i = 0; i < m_targets.size(); ++i)
+        entries.append({m_kinds.at(i), m_targets.at(i)});
+    syncToDisk(m_dir, m_targets, QLatin1String(FileChanges::StagingSuffix));
+    step("synced");
+    replaceOne(recordPath(m_dir), recordBytes(entries));
+    // From here on the operation counts as done, whatever happens to this process.
+    m_committed = true;
+    step("recorded");
+    try {
+        complete(m_dir, entries);
+    } catch (const VelurinoError &error) {
+        throw VelurinoError(error.message() +
+                            QStringLiteral(" A gravação será concluída na próxima vez que o "
+                                           "programa for aberto."));
+    }
 }
 
 void applyChanges(const QList<FileChange> &changes)
@@ -263,40 +441,19 @@ void applyChanges(const QList<FileChange> &changes)
         return;
     }
 
-    const QString dir = commonDirectory(changes);
-    // An earlier operation that could not be finished is finished first; its record must not be
-    // overwritten by this one's.
-    if (QFileInfo::exists(recordPath(dir)))
-        recoverChanges(dir);
-
-    const QDir base(dir);
-    QList<Entry> entries;
-    QStringList staged;
-    try {
-        for (qsizetype i = 0; i < changes.size(); ++i) {
-            const QString target = QFileInfo(changes[i].path).absoluteFilePath();
-            entries.append({changes[i].kind, base.relativeFilePath(target)});
-            if (changes[i].kind != FileChange::Replace)
-                continue;
-            TextFile::writeStaging(target, staging(target), contents[i]);
-            staged.append(staging(target));
-            step("staged");
-        }
-        syncToDisk(dir, staged);
-        step("synced");
-        replaceOne(recordPath(dir), recordBytes(entries));
-    } catch (const VelurinoError &) {
-        for (const QString &path : std::as_const(staged))
-            QFile::remove(path);
-        throw;
+    QStringList targets, dirs;
+    for (const FileChange &change : changes) {
+        const QFileInfo target(change.path);
+        targets.append(target.absoluteFilePath());
+        dirs.append(target.absolutePath());
     }
-    // From here on the operation counts as done, whatever happens to this process.
-    step("recorded");
-    try {
-        complete(dir, entries);
-    } catch (const VelurinoError &error) {
-        throw VelurinoError(error.message() +
-                            QStringLiteral(" A gravação será concluída na próxima vez que o "
-                                           "programa for aberto."));
+    StagedChanges staged(dirs);
+    for (qsizetype i = 0; i < changes.size(); ++i) {
+        const QString &target = targets.at(i);
+        if (changes[i].kind == FileChange::Replace)
+            staged.replace(target, {contents[i]});
+        else
+            staged.remove(target);
     }
+    staged.commit();
 }

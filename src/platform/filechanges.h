@@ -12,6 +12,7 @@
 // file is replaced the same way without a record: staged, synced, renamed over its target.
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -54,8 +55,42 @@ inline constexpr const char *StagingSuffix = ".gravando";
 // after the record, after each replacement or removal, after the record's removal) with the step's
 // name. Pass an empty function to remove it.
 void setStepHook(std::function<void(const char *step)> hook);
+// A write step of an operation that does not go through `applyChanges` (a season copy), reported
+// to the same hook.
+void reportStep(const char *step);
+// Makes every file written so far under `dir` (`files` where the whole file system cannot be
+// synced at once) durable; throws when the disk refuses.
+void syncDirectory(const QString &dir, const QStringList &files = {});
 
 } // namespace FileChanges
+
+// The same, for an operation whose new contents are produced one by one: each is staged on disk
+// as soon as it is given, so the operation never holds them all in memory. Nothing has changed
+// until `commit`; an object destroyed without it (an error part way) removes what it staged.
+// Every target lies in one of `dirs` (or below one).
+class StagedChanges
+{
+public:
+    explicit StagedChanges(const QStringList &dirs);
+    ~StagedChanges();
+    StagedChanges(const StagedChanges &) = delete;
+    StagedChanges &operator=(const StagedChanges &) = delete;
+
+    // `target` is an absolute path; its new content is the pieces one after the other.
+    void replace(const QString &target, std::initializer_list<QByteArrayView> pieces);
+    void remove(const QString &target);
+    // Syncs, writes the record, and puts every change in place.
+    void commit();
+
+private:
+    QString relative(const QString &target) const;
+
+    QString m_dir;    // absolute, without a trailing separator
+    QString m_prefix; // m_dir and a separator
+    QList<FileChange::Kind> m_kinds;
+    QStringList m_targets; // relative to m_dir; the staged ones are on disk
+    bool m_committed = false;
+};
 
 // Encodes every content first (a text that cannot be written fails before any file changes),
 // then applies the changes all or nothing. Removing a file that does not exist is no failure.
@@ -66,3 +101,12 @@ void applyChanges(const QList<FileChange> &changes);
 // the operation is completed; without one, staged files are removed. Returns true when anything
 // was found. Throws when a record cannot be completed.
 bool recoverChanges(const QString &dir);
+
+// Creates directory `to` as a copy of directory `from` (sub-directories included), all or
+// nothing: the copy is made and synced under a name of its own beside `to` ("dados.copiando"),
+// then renamed to `to` in one step. A copy killed half way therefore leaves no `to` at all, only
+// that unfinished copy, which the next call (or `discardUnfinishedCopy`) removes. Throws, with
+// nothing created, when a file cannot be read or written or `to` already exists.
+void copyDirectoryWhole(const QString &from, const QString &to);
+// Removes what a killed `copyDirectoryWhole` into `to` left behind; true when there was any.
+bool discardUnfinishedCopy(const QString &to);

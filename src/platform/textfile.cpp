@@ -3,13 +3,22 @@
 #include "platform/velurinoerror.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
 #include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/uio.h>
+#include <unistd.h>
+#endif
 
 namespace TextFile {
 
@@ -64,19 +73,9 @@ QByteArray encode(const QString &text)
 QStringList splitLines(const QString &text)
 {
     QStringList lines;
-    const qsizetype n = text.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(text.mid(start));
+    LineCursor<QChar> cursor(text.constData(), text.size());
+    for (LineSpan line; cursor.next(line);)
+        lines.append(text.mid(line.begin, line.length));
     return lines;
 }
 
@@ -87,6 +86,8 @@ QByteArray joinLines(const QStringList &lines)
         size += line.size() + 2;
     QByteArray bytes(size, Qt::Uninitialized);
     char *out = bytes.data();
+    // One encoder for the whole list, built only when a line needs it.
+    std::optional<QStringEncoder> encoder;
     for (const QString &line : lines) {
         // Plain ASCII, nearly every line of the data files, is its own bytes; any other line goes
         // through the code page, which refuses what it cannot hold.
@@ -100,7 +101,12 @@ QByteArray joinLines(const QStringList &lines)
                 out[j] = char(in[j].unicode());
             out += n;
         } else {
-            const QByteArray encoded = encode(line);
+            if (!encoder)
+                encoder.emplace(CodePage);
+            const QByteArray encoded = encoder->encode(line);
+            if (encoder->hasError() || decode(encoded) != line)
+                throw VelurinoError(QStringLiteral(
+                    "O texto contém caracteres que não podem ser gravados em Windows-1252."));
             const qsizetype at = out - bytes.data();
             // A Windows-1252 character is one byte, so the size still holds.
             memcpy(out, encoded.constData(), size_t(encoded.size()));
@@ -111,6 +117,28 @@ QByteArray joinLines(const QStringList &lines)
     }
     bytes.truncate(out - bytes.data());
     return bytes;
+}
+
+std::optional<int> toInteger(QStringView text)
+{
+    // Plain digits, the form every score and counter is written in, are read here; any other
+    // text (a sign, blanks, a number past 32 bits) goes through the general conversion.
+    if (text.size() >= 1 && text.size() <= 9) {
+        int value = 0;
+        qsizetype i = 0;
+        for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
+            value = 10 * value + (text[i].unicode() - '0');
+        if (i == text.size())
+            return value;
+    }
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<int> toIntegerInCodePage(QByteArrayView bytes)
+{
+    return toInteger(QStringView(decode(bytes.toByteArray())));
 }
 
 int findLine(const QStringList &lines, const QString &text, int from)
@@ -142,6 +170,37 @@ QString resolve(const QString &dir, const QString &name)
     return match.isEmpty() ? exact : QDir(dir).filePath(match);
 }
 
+DirectoryIndex::DirectoryIndex(const QString &dir) : m_dir(dir)
+{
+    if (!m_dir.endsWith(QLatin1Char('/')))
+        m_dir += QLatin1Char('/');
+    // Unsorted and without file information: only the names are kept.
+    QDirIterator entries(dir,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (entries.hasNext())
+        m_exact.insert(entries.nextFileInfo().fileName());
+}
+
+QString DirectoryIndex::resolve(const QString &name) const
+{
+    if (m_exact.contains(name))
+        return m_dir + name;
+    // A name in other letters than its file's: the entries by folded name, built once.
+    if (!m_foldedBuilt) {
+        for (const QString &entry : m_exact) {
+            const QString folded = entry.toCaseFolded();
+            const auto found = m_folded.constFind(folded);
+            if (found == m_folded.constEnd())
+                m_folded.insert(folded, entry);
+            else
+                m_folded[folded] = QString(); // two entries differ only in case
+        }
+        m_foldedBuilt = true;
+    }
+    const QString match = m_folded.value(name.toCaseFolded());
+    return m_dir + (match.isEmpty() ? name : match);
+}
+
 bool exists(const QString &dir, const QString &name)
 {
     return QFileInfo(resolve(dir, name)).isFile();
@@ -158,6 +217,42 @@ QByteArray readBytes(const QString &path)
         throw VelurinoError(
             QStringLiteral("Não foi possível ler o arquivo \"%1\".").arg(shownPath(path)));
     return bytes;
+}
+
+void readBytes(const QString &path, QByteArray &bytes)
+{
+#ifdef Q_OS_UNIX
+    // The pool's operations read thousands of small files: one open, one size and a read or two
+    // each, into storage kept from the last file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat status;
+    if (fd < 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        if (fd >= 0)
+            ::close(fd);
+        throw VelurinoError(
+            QStringLiteral("Não foi possível abrir o arquivo \"%1\".").arg(shownPath(path)));
+    }
+    qsizetype size = 0;
+    bytes.resize(qsizetype(status.st_size) + 1);
+    for (;;) {
+        if (size == bytes.size())
+            bytes.resize(2 * bytes.size());
+        const ssize_t got = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
+        if (got < 0) {
+            ::close(fd);
+            throw VelurinoError(
+                QStringLiteral("Não foi possível ler o arquivo \"%1\".").arg(shownPath(path)));
+        }
+        size += got;
+        // A regular file read short has been read to its end.
+        if (got == 0 || size < bytes.size())
+            break;
+    }
+    ::close(fd);
+    bytes.resize(size);
+#else
+    bytes = readBytes(path);
+#endif
 }
 
 QStringList readLines(const QString &path)
@@ -197,6 +292,47 @@ void writeStaging(const QString &target, const QString &staging, const QByteArra
         QFile::remove(staging);
         throw writeFailure(target);
     }
+}
+
+void writeStaging(const QString &target, const QString &staging,
+                  std::initializer_list<QByteArrayView> pieces)
+{
+    if (writeFilter() && !writeFilter()(target))
+        throw writeFailure(target);
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(staging);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // All the pieces in one call; what a partial write left is written piece by piece.
+    std::array<iovec, 8> parts;
+    int count = 0;
+    for (const QByteArrayView piece : pieces) {
+        Q_ASSERT(count < int(parts.size()));
+        parts[size_t(count++)] = {const_cast<char *>(piece.data()), size_t(piece.size())};
+    }
+    qsizetype skip = fd >= 0 ? qsizetype(::writev(fd, parts.data(), count)) : -1;
+    bool written = skip >= 0;
+    for (const QByteArrayView piece : pieces) {
+        qsizetype at = std::min(skip, piece.size());
+        skip -= at;
+        while (written && at < piece.size()) {
+            const ssize_t n = ::write(fd, piece.data() + at, size_t(piece.size() - at));
+            written = n > 0;
+            at += written ? n : 0;
+        }
+    }
+    if (fd >= 0 && ::close(fd) != 0)
+        written = false;
+    if (!written) {
+        if (fd >= 0)
+            ::unlink(name.constData());
+        throw writeFailure(target);
+    }
+#else
+    QByteArray bytes;
+    for (const QByteArrayView piece : pieces)
+        bytes += piece;
+    writeStaging(target, staging, bytes);
+#endif
 }
 
 void writeLines(const QString &path, const QStringList &lines)

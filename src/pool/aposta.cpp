@@ -146,7 +146,18 @@ void TFormAposta::clearBoxes()
 void TFormAposta::CbRodadaChange()
 {
     const int n = round();
-    const QString page = Season::readRoundPage(DataDir(), n);
+    QString page;
+    try {
+        page = Season::readRoundPage(DataDir(), n);
+    } catch (const VelurinoError &) {
+        // The list already names the new round: the boxes of the one shown before close.
+        htmlAposta->setPage(QString());
+        clearBoxes();
+        setBoxesEnabled(false);
+        BtAtualiza->setEnabled(false);
+        BtDesfaz->setEnabled(false);
+        throw;
+    }
     htmlAposta->setPage(page);
     BtAtualiza->setEnabled(true);
     BtDesfaz->setEnabled(false);

@@ -155,6 +155,14 @@ void TFormBolao::BtOKClick()
 
 void TFormBolao::BtRemoveClick()
 {
+    // An empty box means nothing is chosen, unless the chosen entry is a blank line put into the
+    // list by hand: that line can only leave the list this way.
+    const QListWidgetItem *chosen = LbUsers->currentItem();
+    const bool blankChosen = chosen && chosen->isSelected() && chosen->text().isEmpty();
+    if (Nome->text().isEmpty() && !blankChosen) {
+        inform(this, Pool::MsgSelectToRemove);
+        return;
+    }
     const Pool::Removal result = Pool::removeParticipant(PoolDir(), Nome->text());
     if (!result.found) {
         inform(this, Pool::MsgSelectToRemove);

@@ -2,8 +2,10 @@
 
 #include "championship/rules/seasonfiles.h"
 #include "frame/navigation.h"
+#include "frame/tableactions.h"
 #include "platform/datadirs.h"
 #include "platform/guard.h"
+#include "platform/messages.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 #include "pool/bolao.h"
@@ -20,6 +22,15 @@ const QStringList Headers{QStringLiteral("Pos."), QStringLiteral("Usuário"), QS
                           QStringLiteral("AC"),   QStringLiteral("AR"),      QStringLiteral("AG")};
 constexpr int ColumnWidths[6] = {50, 137, 50, 50, 50, 50};
 constexpr int GridWidth = 397;
+
+// The bets grid: name, the 11 matches, the round's points; it keeps clear of the exit button.
+constexpr int BetsNameWidth = 90;
+constexpr int BetsMatchWidth = 28;
+constexpr int BetsPointsWidth = 36;
+constexpr int BetsWidth = BetsNameWidth + 11 * BetsMatchWidth + BetsPointsWidth + 2;
+const QColor ExactColour(0x2e, 0x8b, 0x57);
+const QColor OutcomeColour(0xf3, 0xe1, 0x9a);
+const QColor ResultRowColour(0xd4, 0xd0, 0xc8);
 
 QTableWidgetItem *cell(const QString &text)
 {
@@ -61,9 +72,70 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     CbRank->setGeometry(16, 200, 145, 21);
     CbRank->setEditable(false);
 
+    fiImprimir = new TFocusImage(PanelRank, {472, 440, 71, 36});
+    fiImprimir->setAccessibleName(QStringLiteral("Imprimir a tabela"));
+    fiExportar = new TFocusImage(PanelRank, {546, 440, 71, 36});
+    fiExportar->setAccessibleName(QStringLiteral("Exportar a tabela"));
+    fiApostas = new TFocusImage(PanelRank, {176, 188, 130, 40});
+    fiApostas->setAccessibleName(QStringLiteral("Apostas da rodada"));
+    fiApostas->hide();
+
+    SGApostas = new QTableWidget(0, Season::MatchesPerRound + 2, PanelRank);
+    SGApostas->setGeometry(16, GridTop, BetsWidth, PanelHeight - GridTop - 4);
+    SGApostas->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SGApostas->setSelectionMode(QAbstractItemView::NoSelection);
+    SGApostas->setFocusPolicy(Qt::NoFocus);
+    SGApostas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SGApostas->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    SGApostas->verticalHeader()->hide();
+    SGApostas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    SGApostas->verticalHeader()->setDefaultSectionSize(RowHeight);
+    SGApostas->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    SGApostas->horizontalHeader()->setFixedHeight(RowHeight);
+    SGApostas->setColumnWidth(Season::MatchesPerRound + 1, BetsPointsWidth);
+    SGApostas->setColumnWidth(0, BetsNameWidth);
+    QStringList betHeaders{QStringLiteral("Usuário")};
+    for (int k = 1; k <= Season::MatchesPerRound; ++k) {
+        SGApostas->setColumnWidth(k, BetsMatchWidth);
+        betHeaders << QString::number(k);
+    }
+    betHeaders << QStringLiteral("PG");
+    SGApostas->setHorizontalHeaderLabels(betHeaders);
+    QFont small = SGApostas->font();
+    small.setPixelSize(11);
+    SGApostas->setFont(small);
+    SGApostas->setAccessibleName(QStringLiteral("Apostas da rodada"));
+    SGApostas->hide();
+
+    LbApostas = new QLabel(PanelRank);
+    LbApostas->setGeometry(16, GridTop, GridWidth, 84);
+    LbApostas->setWordWrap(true);
+    LbApostas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LbApostas->setStyleSheet(QStringLiteral("QLabel { background: #0b3a1e; color: #fbf4dc; "
+                                            "border: 1px solid #e9c46a; padding: 6px; "
+                                            "font-size: 13px; }"));
+    LbApostas->hide();
+    LbMarcas = new QLabel(PanelRank);
+    LbMarcas->setGeometry(312, 188, 156, 40);
+    LbMarcas->setTextFormat(Qt::RichText);
+    LbMarcas->setText(
+        QStringLiteral("<span style=\"background:%1; color:white\">&nbsp;2x1&nbsp;</span> placar "
+                       "exato<br><span style=\"background:%2; color:black\">&nbsp;2x1&nbsp;</span> "
+                       "resultado certo")
+            .arg(ExactColour.name(), OutcomeColour.name()));
+    LbMarcas->setStyleSheet(QStringLiteral("QLabel { color: #fbf4dc; font-size: 11px; }"));
+    LbMarcas->hide();
+
     hover.setBackground(ImRank);
     hover.bind(BtAtualizaBolao);
     hover.bind(fiVolta);
+    hover.bind(fiImprimir);
+    hover.bind(fiExportar);
+    roundHover.setBackground(ImRank);
+    roundHover.bind(fiApostas);
+    bindClick(fiImprimir, this, [this] { fiImprimirClick(); });
+    bindClick(fiExportar, this, [this] { fiExportarClick(); });
+    bindClick(fiApostas, this, [this] { fiApostasClick(); });
     bindClick(BtAtualizaBolao, this, [this] { BtAtualizaBolaoClick(); });
     bindClick(fiVolta, this, [this] { fiVoltaClick(); });
     connect(CbRank, &QComboBox::activated, this,
@@ -82,6 +154,9 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
 void TFormRank::FormCreate()
 {
     hover.load(QStringLiteral("rankingon.bmp"), QStringLiteral("ranking.bmp"));
+    // Every opening starts on the ranking table.
+    showBets(false);
+    m_shownRound = 0;
     const QStringList list = Pool::readList(PoolDir());
     const int n = list.size();
 
@@ -139,6 +214,8 @@ QString TFormRank::Cells(int col, int row) const
 
 void TFormRank::showOverallMode()
 {
+    showBets(false);
+    fiApostas->hide();
     CbRank->hide();
     BtAtualizaBolao->show();
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("ranking.bmp")));
@@ -146,6 +223,10 @@ void TFormRank::showOverallMode()
 
 void TFormRank::showRoundMode()
 {
+    // Read when the mode is first used rather than at start.
+    if (!roundHover.isLoaded() && TextFile::exists(DataDir(), QStringLiteral("rodadaon.bmp")))
+        roundHover.load(QStringLiteral("rodadaon.bmp"), QStringLiteral("rodada.bmp"));
+    fiApostas->show();
     CbRank->show();
     BtAtualizaBolao->hide();
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("rodada.bmp")));
@@ -163,8 +244,123 @@ void TFormRank::CbRankChange()
     if (!round.isValid())
         return;
     if (const std::optional<Ranking> rows =
-            ComputeRoundRanking(DataDir(), PoolDir(), round.toInt()))
+            ComputeRoundRanking(DataDir(), PoolDir(), round.toInt())) {
         fillRows(*rows);
+        m_shownRound = round.toInt();
+    }
+    if (m_betsShown)
+        fillBets();
+}
+
+void TFormRank::showBets(bool shown)
+{
+    m_betsShown = shown;
+    SGGeral->setVisible(!shown);
+    if (!shown) {
+        SGApostas->hide();
+        LbApostas->hide();
+        LbMarcas->hide();
+    }
+}
+
+void TFormRank::fillBets()
+{
+    const QVariant round = CbRank->currentData();
+    const RoundBets bets =
+        round.isValid() ? Pool::roundBets(DataDir(), PoolDir(), round.toInt()) : RoundBets{};
+    LbMarcas->setVisible(bets.closed);
+    if (!bets.closed) {
+        SGApostas->hide();
+        LbApostas->setText(round.isValid() ? Pool::MsgBetsHidden
+                                           : QStringLiteral("Escolha uma rodada para ver as "
+                                                            "apostas de todos os participantes. ") +
+                                                 Pool::MsgBetsHidden);
+        LbApostas->show();
+        return;
+    }
+    LbApostas->hide();
+    SGApostas->clearContents();
+    SGApostas->setRowCount(int(bets.rows.size()) + 1);
+    const auto put = [this](int row, int col, const QString &text, BetCell::Hit hit) {
+        QTableWidgetItem *item = cell(text);
+        item->setTextAlignment(col == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        if (hit == BetCell::Exact) {
+            item->setBackground(ExactColour);
+            item->setForeground(Qt::white);
+            item->setData(Qt::UserRole, QStringLiteral("exato"));
+        } else if (hit == BetCell::Outcome) {
+            item->setBackground(OutcomeColour);
+            item->setData(Qt::UserRole, QStringLiteral("resultado"));
+        }
+        SGApostas->setItem(row, col, item);
+    };
+    put(0, 0, QStringLiteral("Resultado"), BetCell::Miss);
+    for (int k = 0; k < Season::MatchesPerRound; ++k) {
+        put(0, k + 1, bets.results.value(k), BetCell::Miss);
+        SGApostas->horizontalHeaderItem(k + 1)->setToolTip(
+            bets.fixture.at(k).home + QStringLiteral(" x ") + bets.fixture.at(k).away);
+    }
+    // The results row stands apart as a fixed row does.
+    for (int col = 0; col < SGApostas->columnCount(); ++col)
+        if (QTableWidgetItem *item = SGApostas->item(0, col))
+            item->setBackground(ResultRowColour);
+    for (int r = 0; r < bets.rows.size(); ++r) {
+        const RoundBetsRow &row = bets.rows.at(r);
+        put(r + 1, 0, row.counters.name, BetCell::Miss);
+        for (int k = 0; k < row.bets.size(); ++k)
+            put(r + 1, k + 1, row.bets.at(k).text, row.bets.at(k).hit);
+        put(r + 1, Season::MatchesPerRound + 1, QString::number(row.counters.PG), BetCell::Miss);
+    }
+    const int height = PanelHeight - GridTop - 4;
+    const bool scrolls = (SGApostas->rowCount() + 1) * RowHeight + 2 > height;
+    SGApostas->setGeometry(
+        16, GridTop, BetsWidth + (scrolls ? SGApostas->verticalScrollBar()->sizeHint().width() : 0),
+        height);
+    SGApostas->show();
+}
+
+void TFormRank::fiApostasClick()
+{
+    showBets(!m_betsShown);
+    if (m_betsShown)
+        fillBets();
+}
+
+ExportTable TFormRank::shownTable() const
+{
+    if (m_betsShown && SGApostas->isVisible()) {
+        const QString title = QStringLiteral("Apostas da ") + CbRank->currentText();
+        ExportTable table = gridTable(SGApostas, false, title, title);
+        table.legend = {{QStringLiteral("exato"), QStringLiteral("placar exato")},
+                        {QStringLiteral("resultado"), QStringLiteral("resultado certo")}};
+        return table;
+    }
+    const QString title = m_shownRound > 0
+                              ? QStringLiteral("Ranking da ") + Season::roundLabel(m_shownRound)
+                              : QStringLiteral("Ranking geral");
+    return gridTable(SGGeral, false, title, title);
+}
+
+bool TFormRank::tableOnView()
+{
+    // While the notice stands in place of the bets there is no table to give out.
+    if (m_betsShown && !SGApostas->isVisible()) {
+        inform(this, LbApostas->text());
+        return false;
+    }
+    return true;
+}
+
+void TFormRank::fiImprimirClick()
+{
+    if (tableOnView())
+        printTable(this, shownTable());
+}
+
+void TFormRank::fiExportarClick()
+{
+    if (tableOnView())
+        exportTable(this, shownTable());
 }
 
 void TFormRank::fiVoltaClick()
@@ -178,4 +374,5 @@ void TFormRank::FormClose()
     if (FormBolao)
         FormBolao->PanelRanking->hide();
     hover.release();
+    roundHover.release();
 }

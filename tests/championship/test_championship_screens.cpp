@@ -12,6 +12,7 @@
 #include "championship/tabela.h"
 #include "championship/times.h"
 #include "platform/browser.h"
+#include "platform/choosers.h"
 #include "platform/messages.h"
 
 #include <QApplication>
@@ -76,7 +77,7 @@ void TestChampionshipScreens::start(int storedRounds)
         boxes[8] = boxes[9] = ""; // match 5 not played
         Results::storeRoundResults(m_season->dataDir(), r, boxes);
     }
-    createScreens(m_season->programPath());
+    createScreens(m_season->dataDir());
     m_messages->calls.clear();
     Form1->fiVelurinoClick();
     Form1->fiTabelaClick();
@@ -331,6 +332,19 @@ void TestChampionshipScreens::standingsGrid()
     QCOMPARE(grid->item(1, 9)->text(), QString("2"));
     QVERIFY(grid->item(1, 1)->text().endsWith(" F.C."));
     QCOMPARE(grid->item(22, 9)->text(), QString("-2"));
+
+    // Exported as shown: the header row, then the 22 rows in their order.
+    Choosers::setFolderAnswer(
+        [this](const QString &, const QString &) { return m_season->path(""); });
+    FormClassifica->fiExportarClick();
+    Choosers::setFolderAnswer({});
+    QFile csv(m_season->path("Classificação.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 23);
+    QCOMPARE(lines.first(), QStringLiteral("Pos.;Times;PG;J;V;E;D;GP;GC;SG"));
+    QCOMPARE(lines.at(22).split(';').first(), QStringLiteral("22º"));
+    QCOMPARE(lines.at(22).split(';').last(), QStringLiteral("-2"));
 
     FormClassifica->close();
     QVERIFY(Form1->PanelAbertura->isVisible());

@@ -5,6 +5,7 @@
 #include "crashops.h"
 #include "platform/datadirs.h"
 #include "platform/filechanges.h"
+#include "platform/seasoncopies.h"
 #include "platform/velurinoerror.h"
 
 #include <QCoreApplication>
@@ -37,6 +38,7 @@ int main(int argc, char *argv[])
         }
         recoverChanges(DataDir());
         recoverChanges(PoolDir());
+        SeasonCopies::recover(DataDir(), SeasonCopies::copiesDirFor(DataDir()));
         if (op == QLatin1String("recover"))
             return 0;
 

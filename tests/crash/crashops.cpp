@@ -2,7 +2,9 @@
 
 #include "championship/rules/results.h"
 #include "championship/rules/seasonfiles.h"
+#include "platform/seasoncopies.h"
 #include "platform/textfile.h"
+#include "pool/rules/newseason.h"
 #include "pool/rules/poolfiles.h"
 #include "pool/rules/ranking.h"
 
@@ -14,6 +16,16 @@ namespace CrashOps {
 namespace {
 
 const QStringList Participants{"Ana", "Bia", "Caio", "Duda"};
+
+// The copy `prepare` takes part way, which "restore" puts back, and the time of the one "copy"
+// takes: fixed, so that every run of an operation ends in the same files.
+const QDateTime EarlierCopy(QDate(2026, 12, 1), QTime(20, 0, 0));
+const QDateTime NewCopy(QDate(2026, 12, 9), QTime(14, 5, 33));
+
+QString copiesOf(const QString &dataDir)
+{
+    return SeasonCopies::copiesDirFor(dataDir);
+}
 
 // 22 box texts for a round, varied by round and match, with one match of round 4 left unplayed.
 QStringList scores(int round)
@@ -41,7 +53,8 @@ QStringList predictions(int who, int round)
 
 QStringList names()
 {
-    return {"store", "withdraw", "register", "remove", "bet-store", "bet-withdraw", "recompute"};
+    return {"store",        "withdraw",  "register", "remove",  "bet-store",
+            "bet-withdraw", "recompute", "copy",     "restore", "new-season"};
 }
 
 void prepare(const QString &dataDir, const QString &poolDir)
@@ -50,6 +63,7 @@ void prepare(const QString &dataDir, const QString &poolDir)
         Results::storeRoundResults(dataDir, round, scores(round));
     for (const QString &name : Participants)
         Pool::registerParticipant(dataDir, poolDir, name);
+    SeasonCopies::makeCopy(dataDir, copiesOf(dataDir), EarlierCopy);
     for (int who = 0; who < Participants.size(); ++who)
         for (int round = 1; round <= 6; ++round)
             Pool::storePredictions(poolDir, Participants.at(who), round, predictions(who, round));
@@ -74,6 +88,14 @@ void run(const QString &op, const QString &dataDir, const QString &poolDir)
         Pool::withdrawPredictions(poolDir, QStringLiteral("Ana"), 6);
     else if (op == QLatin1String("recompute"))
         RecomputeOverallRanking(dataDir, poolDir);
+    else if (op == QLatin1String("copy"))
+        SeasonCopies::makeCopy(dataDir, copiesOf(dataDir), NewCopy);
+    else if (op == QLatin1String("restore"))
+        SeasonCopies::restoreCopy(
+            QDir(copiesOf(dataDir)).filePath(SeasonCopies::copyName(EarlierCopy)), dataDir);
+    // The screen takes a copy first; that copy is the "copy" operation's own.
+    else if (op == QLatin1String("new-season"))
+        NewSeason::start(dataDir, poolDir, true);
     else
         qFatal("unknown operation %s", qPrintable(op));
 }
@@ -123,11 +145,14 @@ QStringList inconsistencies(const QString &dataDir, const QString &poolDir,
             TextFile::findLine(list, stem) == TextFile::NotFound)
             problems << QStringLiteral("file %1 names nobody in the list").arg(file.fileName());
     }
-    for (const QString &dir : {dataDir, poolDir})
+    for (const QString &dir : {dataDir, poolDir, copiesOf(dataDir)})
         for (const QString &left : QDir(dir).entryList(QDir::Files | QDir::Hidden))
             if (left.endsWith(QLatin1String(".gravando")) ||
                 left == QLatin1String("operacao.pendente") || left.contains(QLatin1String(".tmp")))
                 problems << QStringLiteral("left over: %1").arg(left);
+    for (const QString &left : QDir(copiesOf(dataDir)).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (left.endsWith(QLatin1String(".gravando")))
+            problems << QStringLiteral("unfinished copy: %1").arg(left);
     return problems;
 }
 

@@ -19,6 +19,47 @@
 
 using namespace PoolSeason;
 
+namespace {
+
+// The scoring as first written down, on whole line lists: the oracle the rankings' fast paths
+// are held to. Round `n` of one participant is added to the counters.
+void scoreRoundOracle(int n, const QStringList &results, const QStringList &file, int &AC, int &AR,
+                      int &AG, const QString &name)
+{
+    const int iP = Pool::findSection(file, n);
+    const int iR = Season::findResultBlock(results, n);
+    if (iP == TextFile::NotFound || iR == TextFile::NotFound)
+        return;
+    const QString label = name + QLatin1String(".txt");
+    const auto side = [](const QStringList &lines, int i, const QString &which) {
+        if (i >= lines.size())
+            throw VelurinoError(
+                QStringLiteral("O arquivo \"%1\" está incompleto: faltam placares de uma rodada.")
+                    .arg(which));
+        return Season::toInteger(lines.at(i), which, i);
+    };
+    for (int k = 1; k <= 11; ++k) {
+        const int r = iR + 2 * k - 1, p = iP + 2 * k - 1;
+        if (r + 1 >= results.size())
+            throw VelurinoError(QStringLiteral("O arquivo \"%1\" está incompleto no bloco da %2.")
+                                    .arg(Season::ResultFile, Season::roundLabel(n)));
+        if (results.at(r) == Season::NotPlayed || results.at(r + 1) == Season::NotPlayed)
+            continue;
+        const int r1 = side(results, r, Season::ResultFile);
+        const int r2 = side(results, r + 1, Season::ResultFile);
+        const int p1 = side(file, p, label);
+        const int p2 = side(file, p + 1, label);
+        const bool outcome = (r1 > r2) == (p1 > p2) && (r1 < r2) == (p1 < p2);
+        const bool homeGoals = results.at(r) == file.at(p);
+        const bool awayGoals = results.at(r + 1) == file.at(p + 1);
+        AR += int(outcome);
+        AG += int(homeGoals) + int(awayGoals);
+        AC += int(outcome && homeGoals && awayGoals);
+    }
+}
+
+} // namespace
+
 class TestPoolRules : public QObject
 {
     Q_OBJECT
@@ -32,7 +73,6 @@ private slots:
     void scoreRoundSkipsNotPlayedAndMissingSections();
     void sortRanking_data();
     void sortRanking();
-    void sortRankingMatchesTheExchangeProcedure();
     void sortRankingMatchesTheExchangeProcedureAtScale_data();
     void sortRankingMatchesTheExchangeProcedureAtScale();
 
@@ -133,18 +173,27 @@ void TestPoolRules::scoreMatch_data()
                                         << "0-0" << 0 << 0 << 0 << 0;
 }
 
+// Each match scored by the program: match 1 of round 1 holds the result, the others are not
+// played, and the round's ranking gives the participant's counters.
 void TestPoolRules::scoreMatch()
 {
     QFETCH(QString, result);
     QFETCH(QString, prediction);
     const QStringList r = result.split(QLatin1Char('-'));
     const QStringList p = prediction.split(QLatin1Char('-'));
-    int AC = 0, AR = 0, AG = 0;
-    Pool::scoreMatch(r[0], r[1], p[0], p[1], AC, AR, AG);
-    QTEST(AC, "AC");
-    QTEST(AR, "AR");
-    QTEST(AG, "AG");
-    QTEST(3 * AC + AR + AG, "points");
+    QStringList results(22, Season::NotPlayed), predicted(22, QStringLiteral("0"));
+    results[0] = r[0];
+    results[1] = r[1];
+    predicted[0] = p[0];
+    predicted[1] = p[1];
+    writeData(QStringLiteral("Resultado.txt"), block(1, results));
+    writePool(QStringLiteral("Lista.txt"), {"Ana"});
+    writePool(QStringLiteral("Ana.txt"), participant("Ana") + block(1, predicted));
+    const TRankRow row = ComputeRoundRanking(m_data, m_pool, 1).value().first();
+    QTEST(row.AC, "AC");
+    QTEST(row.AR, "AR");
+    QTEST(row.AG, "AG");
+    QTEST(row.PG, "points");
 }
 
 void TestPoolRules::scoreRoundSkipsNotPlayedAndMissingSections()
@@ -161,26 +210,22 @@ void TestPoolRules::scoreRoundSkipsNotPlayedAndMissingSections()
                                 {"1", "0"},
                                 {"1", "0"},
                                 {"1", "0"}});
-    const QStringList results = block(9, goals()) + block(4, result);
+    writeData(QStringLiteral("Resultado.txt"),
+              block(9, goals()) + block(4, result) + block(7, goals()));
     QStringList prediction;
     for (int k = 0; k < 11; ++k)
         prediction += {QStringLiteral("1"), QStringLiteral("0")};
-    const QStringList file = participant(QStringLiteral("Ana")) + block(4, prediction);
-    int AC = 0, AR = 0, AG = 0;
-    ScoreRound(4, results, file, AC, AR, AG);
-    QCOMPARE(AC, 10);
-    QCOMPARE(AR, 10);
-    QCOMPARE(AG, 20);
-
-    // No section for round 9: nothing is added; no block for round 5: nothing either.
-    ScoreRound(9, results, file, AC, AR, AG);
-    ScoreRound(5, results, file + block(5, prediction), AC, AR, AG);
-    QCOMPARE(AC + AR + AG, 40);
-
+    writePool(QStringLiteral("Lista.txt"), {"Ana", "7"});
+    writePool(QStringLiteral("Ana.txt"),
+              participant(QStringLiteral("Ana")) + block(4, prediction) + block(5, prediction));
     // A header that reads as the marker of round 7 is not a section of round 7.
-    int a = 0, b = 0, c = 0;
-    ScoreRound(7, block(7, goals()), participant(QStringLiteral("7")) + block(7, goals()), a, b, c);
-    QCOMPARE(a + b + c, 0);
+    writePool(QStringLiteral("7.txt"), participant(QStringLiteral("7")) + block(7, goals()));
+    QCOMPARE(ComputeRoundRanking(m_data, m_pool, 4).value(),
+             Ranking({{"Ana", 60, 10, 10, 20}, {"7", 0}}));
+    // No section for round 9: nothing is added; no block for round 5: no ranking at all.
+    QCOMPARE(ComputeRoundRanking(m_data, m_pool, 9).value(), Ranking({{"Ana", 0}, {"7", 0}}));
+    QVERIFY(!ComputeRoundRanking(m_data, m_pool, 5));
+    QCOMPARE(ComputeRoundRanking(m_data, m_pool, 7).value(), Ranking({{"Ana", 0}, {"7", 0}}));
 }
 
 void TestPoolRules::sortRanking_data()
@@ -224,22 +269,6 @@ static void exchangeProcedure(std::vector<TRankRow> &rows)
                 std::swap(rows[i], rows[j]);
 }
 
-void TestPoolRules::sortRankingMatchesTheExchangeProcedure()
-{
-    QRandomGenerator random(2005);
-    for (int trial = 0; trial < 500; ++trial) {
-        const int count = random.bounded(12);
-        std::vector<TRankRow> expected;
-        for (int i = 0; i < count; ++i)
-            expected.push_back({QString::number(i), random.bounded(3), random.bounded(2),
-                                random.bounded(2), random.bounded(2)});
-        Ranking rows(expected.begin(), expected.end());
-        exchangeProcedure(expected);
-        SortRanking(rows);
-        QCOMPARE(rows, Ranking(expected.begin(), expected.end()));
-    }
-}
-
 void TestPoolRules::sortRankingMatchesTheExchangeProcedureAtScale_data()
 {
     // The counters are drawn from `spread` values each (0 draws from the extremes a hand-edited
@@ -248,6 +277,7 @@ void TestPoolRules::sortRankingMatchesTheExchangeProcedureAtScale_data()
     QTest::addColumn<int>("spread");
     QTest::addColumn<QString>("order");
     QTest::addColumn<int>("trials");
+    QTest::newRow("up to 11 rows, two or three values") << -12 << 3 << "list" << 500;
     QTest::newRow("short lists, two values") << 40 << 2 << "list" << 400;
     QTest::newRow("300 rows, three values") << 300 << 3 << "list" << 40;
     QTest::newRow("300 rows, eight values") << 300 << 8 << "list" << 40;
@@ -271,7 +301,9 @@ void TestPoolRules::sortRankingMatchesTheExchangeProcedureAtScale()
     };
     for (int trial = 0; trial < trials; ++trial) {
         std::vector<TRankRow> expected;
-        for (int i = 0; i < count; ++i)
+        // A negative count: lists of random length below it.
+        const int length = count < 0 ? random.bounded(-count) : count;
+        for (int i = 0; i < length; ++i)
             expected.push_back({QString::number(i), draw(), draw(), draw(), draw()});
         if (order != QLatin1String("list")) {
             const bool ascending = order == QLatin1String("ascending");
@@ -334,11 +366,12 @@ void TestPoolRules::registerKeepsBlanksAndWritesBothFiles()
 {
     standardSeason(0);
     const Pool::Registration result =
-        Pool::registerParticipant(m_data, m_pool, QStringLiteral(" Ana "));
+        Pool::registerParticipant(m_data, m_pool, QStringLiteral("Ana  Maria"));
     QVERIFY(result.registered);
     QCOMPARE(result.message, QStringLiteral("Usuário Cadastrado. "));
-    QCOMPARE(poolLines(QStringLiteral("Lista.txt")), QStringList{" Ana "});
-    QCOMPARE(poolLines(QStringLiteral(" Ana .txt")), participant(QStringLiteral(" Ana ")));
+    QCOMPARE(poolLines(QStringLiteral("Lista.txt")), QStringList{"Ana  Maria"});
+    QCOMPARE(poolLines(QStringLiteral("Ana  Maria.txt")),
+             participant(QStringLiteral("Ana  Maria")));
 }
 
 void TestPoolRules::listWriteFailureLeavesFilesAsTheyWere()
@@ -659,6 +692,16 @@ void TestPoolRules::rankingsReadFilesAsLineListsDo_data()
         << "Ana"
         << QByteArray(whole).replace("7", "99999999999").replace("[2]\r\n2", "[2]\r\n2147483648");
     QTest::newRow("counters missing") << "Ana" << QByteArray("[Ana]\r\n7\r\n1\r\n");
+    QTest::newRow("header of another participant")
+        << "Ana" << QByteArray(whole).replace("[Ana]", "[Bia]");
+    QTest::newRow("header end line missing")
+        << "Ana" << QByteArray(whole).replace("[/Ana]\r\n", "");
+    QTest::newRow("header in other letter case")
+        << "Ana" << QByteArray(whole).replace("[Ana]", "[ana]").replace("[/Ana]", "[/ANA]");
+    QTest::newRow("bad sections stored out of order")
+        << "Ana"
+        << header + QByteArray(round2).replace("[2]\r\n2", "[2]\r\ny") +
+               QByteArray(round1).replace("[1]\r\n2", "[1]\r\nx");
     QTest::newRow("empty file") << "Ana" << QByteArray();
 }
 
@@ -708,7 +751,7 @@ void TestPoolRules::rankingsReadFilesAsLineListsDo()
                 const int s = Pool::findSection(l, n);
                 if (s != TextFile::NotFound &&
                     TextFile::findLine(l, Season::roundEndMarker(n), s) != TextFile::NotFound)
-                    ScoreRound(n, kept, l, row.AC, row.AR, row.AG, who);
+                    scoreRoundOracle(n, kept, l, row.AC, row.AR, row.AG, who);
                 row.PG = 3 * row.AC + row.AR + row.AG;
                 rows.append(row);
             }
@@ -730,9 +773,17 @@ void TestPoolRules::rankingsReadFilesAsLineListsDo()
                 throw VelurinoError(
                     QStringLiteral("O arquivo \"%1.txt\" está incompleto: faltam os pontos.")
                         .arg(who));
+            const QString head = Pool::headerMarker(who), end = Pool::headerEndMarker(who);
+            if (l.at(0).compare(head, Qt::CaseInsensitive) != 0 ||
+                l.at(5).compare(end, Qt::CaseInsensitive) != 0)
+                throw VelurinoError(
+                    QStringLiteral("O arquivo \"%1.txt\" está danificado: falta o cabeçalho do "
+                                   "participante (\"%2\" na linha 1 e \"%3\" na linha 6). Nenhum "
+                                   "arquivo foi alterado.")
+                        .arg(who, head, end));
             TRankRow row{who};
             for (int n : {1, 2})
-                ScoreRound(n, results, l, row.AC, row.AR, row.AG, who);
+                scoreRoundOracle(n, results, l, row.AC, row.AR, row.AG, who);
             row.PG = 3 * row.AC + row.AR + row.AG;
             l[1] = QString::number(row.PG);
             l[2] = QString::number(row.AC);

@@ -7,8 +7,12 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "app/textpages.h"
+#include "frame/tableactions.h"
+#include "platform/choosers.h"
 #include "platform/datadirs.h"
 #include "platform/messages.h"
+#include "platform/printing.h"
+#include "platform/seasoncopies.h"
 #include "platform/textfile.h"
 #include "pool/aposta.h"
 #include "pool/betsheetprinter.h"
@@ -49,6 +53,8 @@ private slots:
     void wholePoolRound();
     void nineParticipantsScrollInsideThePanel();
     void rulesPageClosedReturnsToTheHub();
+    void closedRoundBetsPrintedAndExported();
+    void seasonCopyNewSeasonAndRestore();
 
 private:
     void start(int stored = 0, const QStringList &results = {});
@@ -72,6 +78,9 @@ void TestPoolScreens::cleanup()
 {
     destroyScreens();
     setPrintDialogRunner({});
+    Printing::setDialogRunner({});
+    Choosers::setFolderAnswer({});
+    Choosers::setItemAnswer({});
     TextFile::setWriteFilter({});
     CurrentUser.clear();
     delete m_messages;
@@ -89,7 +98,7 @@ void TestPoolScreens::start(int stored, const QStringList &results)
     write(m_season->path("Nomes.txt"), {});
     if (!QFile::exists(poolPath("Lista.txt")))
         write(poolPath("Lista.txt"), {});
-    createScreens(m_season->programPath());
+    createScreens(m_season->dataDir());
     Form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(Form1));
     const QStringList atStart = messages();
@@ -566,6 +575,90 @@ void TestPoolScreens::rulesPageClosedReturnsToTheHub()
     QVERIFY(FormBolao->PanelBolao->isVisible());
     QVERIFY(!FormRegras->isVisible());
     QVERIFY(!Form1->isVisible());
+}
+
+// Round 1 stored (match 1 ended 2-1); Ana predicted it exactly and has bets for the open round 2.
+void TestPoolScreens::closedRoundBetsPrintedAndExported()
+{
+    write(poolPath("Lista.txt"), {"Ana"});
+    write(poolPath("Ana.txt"),
+          participant("Ana") + block(1, goals({{"2", "1"}})) + block(2, goals({{"4", "4"}})));
+    start(1, block(1, goals({{"2", "1"}})));
+    openHub();
+    FormBolao->fiRankClick();
+    FormBolao->fiRodadaClick();
+    QVERIFY(FormRank->fiApostas->isVisible());
+    click(FormRank->fiApostas);
+    // No round chosen yet: a notice, nobody's bets.
+    QVERIFY(FormRank->LbApostas->isVisible());
+    QVERIFY(!FormRank->SGApostas->isVisible());
+    FormRank->CbRank->setCurrentIndex(0);
+    FormRank->CbRankChange();
+    QVERIFY(FormRank->SGApostas->isVisible());
+    QCOMPARE(FormRank->SGApostas->item(0, 1)->text(), QStringLiteral("2x1"));
+    QCOMPARE(FormRank->SGApostas->item(1, 0)->text(), QStringLiteral("Ana"));
+    QCOMPARE(FormRank->SGApostas->item(1, 12)->text(), QStringLiteral("66")); // 11 exact
+    QCOMPARE(FormRank->CbRank->count(), 1); // the open round 2 is never offered
+
+    const QString folder = m_season->path("exportados");
+    QDir().mkpath(folder);
+    Choosers::setFolderAnswer([&](const QString &, const QString &) { return folder; });
+    click(FormRank->fiExportar);
+    const QString csv = folder + QStringLiteral("/Apostas da 1ª Rodada.csv");
+    QCOMPARE(messages(),
+             QStringList{exportedMessage({csv, folder + "/Apostas da 1ª Rodada.html"})});
+    QVERIFY(bytesOf(csv).contains("\r\nAna;2x1;0x0;"));
+    QVERIFY(
+        bytesOf(folder + "/Apostas da 1ª Rodada.html").contains("<td class=\"exato\">2x1</td>"));
+
+    const QString pdf = m_season->path("ranking.pdf");
+    Printing::setDialogRunner([&](QPrinter &printer, QWidget *) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
+    click(FormRank->fiApostas); // back to the round's ranking
+    QVERIFY(FormRank->SGGeral->isVisible());
+    click(FormRank->fiImprimir);
+    QCOMPARE(messages(), QStringList{Printing::savedMessage(pdf)});
+    QVERIFY(bytesOf(pdf).startsWith("%PDF"));
+    QCOMPARE(FormRank->shownTable().title, QStringLiteral("Ranking da 1ª Rodada"));
+}
+
+void TestPoolScreens::seasonCopyNewSeasonAndRestore()
+{
+    write(poolPath("Lista.txt"), {"Ana"});
+    write(poolPath("Ana.txt"), participant("Ana") + block(1, goals({{"2", "1"}})));
+    start(1, block(1, goals({{"2", "1"}})));
+    const QString copies = SeasonCopies::copiesDirFor(m_season->dataDir());
+    click(Form1->fiCopiar);
+    QCOMPARE(SeasonCopies::listCopies(copies).size(), 1);
+    QVERIFY(messages().first().startsWith("Cópia da temporada gravada em"));
+    const auto season = snapshot(m_season->dataDir());
+
+    m_messages->answer = false;
+    click(Form1->fiNovaTemporada);
+    QCOMPARE(messages().size(), 1);
+    QCOMPARE(snapshot(m_season->dataDir()), season);
+
+    m_messages->answer = true; // a new season, and the participants kept
+    click(Form1->fiNovaTemporada);
+    QCOMPARE(SeasonCopies::listCopies(copies).size(), 2);
+    QCOMPARE(bytesOf(m_season->path("Rodada.txt")), joined(roundFile(0)));
+    QCOMPARE(bytesOf(poolPath("Ana.txt")), joined(participant("Ana")));
+    QCOMPARE(messages().size(), 3);
+
+    QStringList offered;
+    Choosers::setItemAnswer([&](const QString &, const QStringList &items) {
+        offered = items;
+        return std::optional<int>(1);
+    });
+    click(Form1->fiRestaurar);
+    QCOMPARE(offered.size(), 2);
+    QVERIFY(offered.at(0).endsWith(" - 1 rodada gravada, 1 participante"));
+    auto restored = snapshot(m_season->dataDir());
+    QCOMPARE(restored, season);
+    QCOMPARE(SeasonCopies::listCopies(copies).size(), 3);
 }
 
 QTEST_MAIN(TestPoolScreens)

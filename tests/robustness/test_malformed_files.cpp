@@ -243,6 +243,8 @@ void TestMalformedFiles::damage(const QString &file, const QString &kind)
             all.remove(number + 3, lineOf(file, "[3]") - number - 3);
         else if (kind == "megabyte line")
             all[number + 1] = QString(Megabyte, QLatin1Char('x'));
+        else if (kind == "megabyte word on a shown page")
+            all[number + 2] = QString(Megabyte, QLatin1Char('x'));
     } else if (file == "Rank.txt") {
         if (kind == "truncated")
             cutInsideLine(file, 1);
@@ -361,7 +363,7 @@ QList<Operation> TestMalformedFiles::operations()
         {"start",
          [] {},
          [this] {
-             createScreens(m_season->programPath());
+             createScreens(m_season->dataDir());
              Form1->show();
              QVERIFY(QTest::qWaitForWindowExposed(Form1));
          },
@@ -503,23 +505,26 @@ void TestMalformedFiles::damagedFile_data()
     row("Resultado.txt", "empty", {"table withdraw"});
     row("Resultado.txt", "missing", everyResultReader);
 
-    row("Times.txt", "truncated", {"table store", "table withdraw"});
-    row("Times.txt", "missing marker", {"table store"});
+    row("Times.txt", "truncated",
+        {"start", "standings", "club details", "table store", "table withdraw"});
+    row("Times.txt", "missing marker", {"start", "table store", "standings"});
     row("Times.txt", "missing details end", {});
     row("Times.txt", "key in capitals", {});
     row("Times.txt", "not a number", {"start", "table store", "standings"});
     row("Times.txt", "short block", {"start", "table store", "standings"});
     row("Times.txt", "megabyte line", {"start", "table store", "standings"});
-    row("Times.txt", "random bytes", {"table store", "table withdraw"});
-    row("Times.txt", "empty", {"table store", "table withdraw"});
+    row("Times.txt", "random bytes",
+        {"start", "standings", "club details", "table store", "table withdraw"});
+    row("Times.txt", "empty",
+        {"start", "standings", "club details", "table store", "table withdraw"});
     row("Times.txt", "missing",
         {"start", "table store", "table withdraw", "standings", "club details"});
 
     row("Nomes.txt", "truncated", {"start", "standings"});
     row("Nomes.txt", "one name missing", {"start", "standings"});
-    row("Nomes.txt", "more names than teams", {});
+    row("Nomes.txt", "more names than teams", {"start", "standings"});
     row("Nomes.txt", "megabyte line", {});
-    row("Nomes.txt", "random bytes", {});
+    row("Nomes.txt", "random bytes", {"start", "standings"});
     row("Nomes.txt", "empty", {"start", "standings"});
     row("Nomes.txt", "missing", {"start", "standings"});
 
@@ -531,6 +536,8 @@ void TestMalformedFiles::damagedFile_data()
     row("tabela1.htm", "not a number", {});
     row("tabela1.htm", "short block", {});
     row("tabela1.htm", "megabyte line", {});
+    // Round 3 is the one the round table opens on.
+    row("tabela1.htm", "megabyte word on a shown page", {"start", "table round 3"});
     row("tabela1.htm", "random bytes", {});
     row("tabela1.htm", "empty", {});
     row("tabela1.htm", "missing", everyPageReader);
@@ -562,13 +569,13 @@ void TestMalformedFiles::damagedFile_data()
     row("player/Lista.txt", "missing", everyListReader);
 
     row("player/Ana.txt", "truncated", {"bet round", "rank recompute"});
-    row("player/Ana.txt", "missing marker", {});
-    row("player/Ana.txt", "missing header", {"rank open", "round rank open"});
+    row("player/Ana.txt", "missing marker", {"rank recompute"});
+    row("player/Ana.txt", "missing header", {"rank open", "rank recompute", "round rank open"});
     row("player/Ana.txt", "not a number", {"rank open", "round rank open"});
     row("player/Ana.txt", "prediction not a number", {"rank recompute", "round rank choose"});
     row("player/Ana.txt", "short block", {"rank recompute"});
     row("player/Ana.txt", "megabyte line", {"rank recompute", "round rank choose"});
-    row("player/Ana.txt", "random bytes", {"rank open", "round rank open"});
+    row("player/Ana.txt", "random bytes", {"rank open", "rank recompute", "round rank open"});
     row("player/Ana.txt", "empty", {"rank open", "rank recompute", "round rank open"});
     row("player/Ana.txt", "missing",
         {"hub panel", "hub select", "bet store", "bet withdraw", "rank open", "rank recompute",

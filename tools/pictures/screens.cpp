@@ -50,6 +50,17 @@ Rendered render(const Screen &screen)
 const QRect kPageExit(480, 387, 145, 56);
 const QString kBack = QStringLiteral("Voltar");
 
+// "Imprimir" and "Exportar" of the standings and the ranking: two small plaques under the exit
+// button, where both screens have room beside their tables.
+const QString kPrint = QStringLiteral("Imprimir");
+const QString kExport = QStringLiteral("Exportar");
+constexpr int kSmallLabel = 13;
+const QList<Button> kStandingsTableButtons = {
+    {QRect(480, 446, 71, 30), kPrint, {}, 0, kSmallLabel},
+    {QRect(554, 446, 71, 30), kExport, {}, 0, kSmallLabel}};
+const QList<Button> kRankingTableButtons = {{QRect(472, 440, 71, 36), kPrint, {}, 0, kSmallLabel},
+                                            {QRect(546, 440, 71, 36), kExport, {}, 0, kSmallLabel}};
+
 // The team grid's cells, in the key order of the club table.
 const QRect kTeamCells[22] = {
     {15, 10, 148, 79},  {163, 11, 148, 79},  {311, 9, 148, 80},   {459, 10, 148, 79},
@@ -132,21 +143,26 @@ QList<Screen> screens()
                      drawTitleBand(p, QStringLiteral("Menu do campeonato"));
                      drawHeading(p, QRect(32, 70, 400, 66), QStringLiteral("Campeonato"),
                                  QStringLiteral("Escolha uma opção"));
-                     drawTrophy(p, QRectF(395, 110, 150, 150));
-                     drawCaption(p, QRect(320, 276, 300, 24),
+                     drawTrophy(p, QRectF(410, 96, 120, 120));
+                     drawCaption(p, QRect(320, 220, 300, 24),
                                  QStringLiteral("22 clubes · 42 rodadas · 462 jogos"), 16,
                                  Qt::AlignCenter, palette::kGold);
-                     drawCaption(p, QRect(330, 304, 280, 40),
+                     drawCaption(p, QRect(330, 246, 280, 36),
                                  QStringLiteral("Pontos corridos, turno e returno: "
                                                 "vitória vale 3 pontos, empate vale 1"),
                                  12, Qt::AlignHCenter | Qt::AlignTop);
+                     drawCaption(p, QRect(300, 284, 325, 18), QStringLiteral("Cópias da temporada"),
+                                 13, Qt::AlignLeft | Qt::AlignVCenter, palette::kGold);
                  },
                  {{QRect(32, 144, 241, 57), QStringLiteral("Tabela")},
                   {QRect(32, 206, 241, 56), QStringLiteral("Classificação")},
                   {QRect(31, 266, 243, 56), QStringLiteral("Times")},
                   {QRect(30, 327, 243, 56), QStringLiteral("Regulamento")},
                   {QRect(30, 386, 243, 56), QStringLiteral("História")},
-                  {QRect(480, 385, 145, 57), kBack}}});
+                  {QRect(480, 385, 145, 57), kBack},
+                  {QRect(300, 304, 160, 36), QStringLiteral("Copiar temporada"), {}, 0, 14},
+                  {QRect(466, 304, 159, 36), QStringLiteral("Restaurar"), {}, 0, 14},
+                  {QRect(300, 344, 160, 36), QStringLiteral("Nova temporada"), {}, 0, 14}}});
 
     // Background of the three text pages and of the team details; the page's HTML view covers
     // the strip, and on the details panel the shield and mascot pictures are cut from it.
@@ -162,10 +178,9 @@ QList<Screen> screens()
                  },
                  {{kPageExit, kBack}}});
 
+    // Its lit twin lights the table's buttons; the exit button has pictures of its own.
     list.append(
-        {QStringLiteral("classifica1.bmp"),
-         {},
-         pitch,
+        {QStringLiteral("classifica1.bmp"), QStringLiteral("classifica1on.bmp"), pitch,
          [](QPainter &p) {
              drawTitleBand(p, QStringLiteral("Classificação"));
              drawCaption(p, QRect(24, 84, 415, 26), QStringLiteral("Tabela de classificação"), 18,
@@ -178,7 +193,7 @@ QList<Screen> screens()
                          QStringLiteral("GC  gols contra"), QStringLiteral("SG  saldo de gols"),
                          QStringLiteral("Desempate: vitórias, saldo de gols e gols pró")});
          },
-         {{kPageExit, kBack}}});
+         QList<Button>{{kPageExit, kBack}} + kStandingsTableButtons});
 
     list.append({QStringLiteral("tabela.bmp"),
                  QStringLiteral("tabelaon.bmp"),
@@ -217,28 +232,28 @@ QList<Screen> screens()
                   {QRect(468, 424, 145, 52), kBack}}});
 
     const Button rankingExit{QRect(472, 382, 145, 54), kBack};
-    list.append({QStringLiteral("ranking.bmp"),
-                 QStringLiteral("rankingon.bmp"),
-                 pitch,
+    list.append({QStringLiteral("ranking.bmp"), QStringLiteral("rankingon.bmp"), pitch,
                  [](QPainter &p) {
                      drawRankingPage(p, QStringLiteral("Ranking geral"),
                                      QStringLiteral("Pontos acumulados em todas as rodadas"));
                  },
-                 {{QRect(16, 178, 257, 54), QStringLiteral("Atualizar ranking")}, rankingExit}});
+                 QList<Button>{{QRect(16, 178, 257, 54), QStringLiteral("Atualizar ranking")},
+                               rankingExit} +
+                     kRankingTableButtons});
 
-    // Shown in per-round mode under the overall ranking's hover pictures, so its exit button
-    // must match that of "ranking.bmp" pixel for pixel; the update button is hidden there.
-    list.append({QStringLiteral("rodada.bmp"),
-                 {},
-                 pitch,
+    // Shown in per-round mode under the overall ranking's hover pictures, so its exit, print and
+    // export buttons must match those of "ranking.bmp" pixel for pixel; the update button is
+    // hidden there. Its lit twin serves the round's own button, "Apostas".
+    list.append({QStringLiteral("rodada.bmp"), QStringLiteral("rodadaon.bmp"), pitch,
                  [](QPainter &p) {
                      drawRankingPage(p, QStringLiteral("Ranking da rodada"),
                                      QStringLiteral("Pontos de uma única rodada"));
-                     drawCaption(p, QRect(16, 178, 300, 20), QStringLiteral("Escolha a rodada"), 13,
+                     drawCaption(p, QRect(16, 178, 150, 20), QStringLiteral("Escolha a rodada"), 13,
                                  Qt::AlignLeft | Qt::AlignVCenter, palette::kGold);
                      drawWell(p, QRect(16, 200, 145, 21), {2, 2, 2, 2});
                  },
-                 {rankingExit}});
+                 QList<Button>{rankingExit, {QRect(176, 188, 130, 40), QStringLiteral("Apostas")}} +
+                     kRankingTableButtons});
 
     list.append({QStringLiteral("bolao.bmp"),
                  QStringLiteral("bolaoon.bmp"),

@@ -37,9 +37,7 @@ std::optional<int> goals(const QString &text)
 {
     if (!isDigits(text))
         return std::nullopt;
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return TextFile::toInteger(text);
 }
 
 int round1To42(int round)

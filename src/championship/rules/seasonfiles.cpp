@@ -29,15 +29,14 @@ QString roundLabel(int round)
 
 int toInteger(const QString &text, const QString &file, int line)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok)
+    const std::optional<int> value = TextFile::toInteger(text);
+    if (!value)
         throw VelurinoError(
             QStringLiteral("O arquivo \"%1\" está danificado: a linha %2 (\"%3\") não é um número.")
                 .arg(file)
                 .arg(line + 1)
                 .arg(text.left(40)));
-    return value;
+    return *value;
 }
 
 int storedRounds(const QStringList &roundFile)
@@ -96,8 +95,14 @@ QString roundPage(const QStringList &pageFile, int round)
         for (int i = number + 2; i < end; ++i)
             lines.append(pageFile.at(i));
     QString page;
-    for (const QString &line : std::as_const(lines))
+    for (const QString &line : std::as_const(lines)) {
         page += line + QLatin1String("\r\n");
+        if (page.size() > LargestRoundPage)
+            throw VelurinoError(QStringLiteral("A página da %1 no arquivo \"%2\" tem mais de %3 "
+                                               "caracteres e não pode ser mostrada.")
+                                    .arg(roundLabel(round), PageFile)
+                                    .arg(LargestRoundPage));
+    }
     return page;
 }
 

@@ -52,7 +52,12 @@ int findResultBlock(const QStringList &resultFile, int round);
 // block is cut short.
 QStringList resultLines(const QStringList &resultFile, int block);
 
-// The round page: header lines (up to the first "[=") followed by the round's body lines.
+// A round page is a few kilobytes; laying out one much larger (a hand-edited file, a word of a
+// megabyte) would freeze the screen, so such a page is refused.
+constexpr qsizetype LargestRoundPage = 32 * 1024;
+
+// The round page: header lines (up to the first "[=") followed by the round's body lines;
+// throws when it has more than LargestRoundPage characters.
 QString roundPage(const QStringList &pageFile, int round);
 QString readRoundPage(const QString &dataDir, int round);
 

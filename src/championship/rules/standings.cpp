@@ -71,6 +71,12 @@ QList<StandingRow> extractRows(const QStringList &teamFile, const QStringList &n
                 .arg(nameFile.size())
                 .arg(Season::TeamFile)
                 .arg(rows.size()));
+    // Every name stands for one record; a name past the last whole record means the file was cut
+    // or a record lost its "==]", and a table without that club would read as a whole one.
+    if (nameFile.size() > rows.size())
+        throw VelurinoError(
+            QStringLiteral("O registro do time \"%1\" está faltando ou cortado no arquivo \"%2\".")
+                .arg(nameFile.at(rows.size()), Season::TeamFile));
     for (qsizetype i = 0; i < rows.size(); ++i)
         rows[i].name = nameFile.at(i);
     return rows;

@@ -31,7 +31,8 @@ bool ranksHigher(const StandingRow &a, const StandingRow &b);
 // on all four keys is the one this exact sequence of exchanges gives, so it is kept as it is.
 void exchangeSort(QList<StandingRow> &rows);
 
-// The rows in file order, before sorting.
+// The rows in file order, before sorting. Refused, naming the club and the file, when a record is
+// missing or cut, or the names do not match the records one for one.
 QList<StandingRow> extractRows(const QStringList &teamFile, const QStringList &nameFile);
 
 } // namespace Standings

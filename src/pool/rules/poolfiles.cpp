@@ -46,6 +46,22 @@ bool isSafeStem(const QString &name)
            QFile::encodeName(name + QLatin1String(".txt")).size() <= LongestFileName;
 }
 
+// The season folder is copied between machines, and on Windows these stems name devices, not
+// files, whatever their letter case or extension: such a participant file could never be written
+// or read there.
+bool isWindowsDeviceName(const QString &name)
+{
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9\u00B9\u00B2\u00B3]|LPT[1-9\u00B9\u00B2\u00B3])$"),
+        QRegularExpression::CaseInsensitiveOption);
+    // Windows also drops the blanks before an extension: "nul .txt" is the device too.
+    const QString stem = name.section(QLatin1Char('.'), 0, 0);
+    qsizetype end = stem.size();
+    while (end > 0 && stem.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return device.match(stem.left(end)).hasMatch();
+}
+
 QStringList zeros()
 {
     return {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
@@ -53,9 +69,7 @@ QStringList zeros()
 
 bool isInteger(const QString &text)
 {
-    bool ok = false;
-    text.toInt(&ok, 10);
-    return ok;
+    return TextFile::toInteger(text).has_value();
 }
 
 } // namespace
@@ -70,7 +84,9 @@ QString headerEndMarker(const QString &name)
     return QLatin1String("[/") + name + QLatin1Char(']');
 }
 
-QString participantPath(const QString &poolDir, const QString &name)
+namespace {
+
+void checkStem(const QString &name)
 {
     if (name.isEmpty())
         throw VelurinoError(QStringLiteral("Nenhum participante foi escolhido."));
@@ -78,7 +94,20 @@ QString participantPath(const QString &poolDir, const QString &name)
         throw VelurinoError(QStringLiteral("O nome de participante \"%1\" não pode ser usado como "
                                            "nome de arquivo; o arquivo não foi aberto.")
                                 .arg(name.left(40)));
+}
+
+} // namespace
+
+QString participantPath(const QString &poolDir, const QString &name)
+{
+    checkStem(name);
     return TextFile::resolve(poolDir, name + QLatin1String(".txt"));
+}
+
+QString participantPath(const TextFile::DirectoryIndex &poolDir, const QString &name)
+{
+    checkStem(name);
+    return poolDir.resolve(name + QLatin1String(".txt"));
 }
 
 bool participantExists(const QString &poolDir, const QString &name)
@@ -112,6 +141,14 @@ QString nameRefusal(const QString &name, const QStringList &list)
                               "ele se confundiria com as marcas das rodadas.");
     if (name.compare(QLatin1String("Lista"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("O nome \"Lista\" é reservado para a lista de participantes.");
+    if (name.front().isSpace() || name.back().isSpace())
+        return QStringLiteral("O nome não pode começar nem terminar com espaços: ele pareceria o "
+                              "nome de outro participante, e o nome do arquivo esconderia os "
+                              "espaços.");
+    if (isWindowsDeviceName(name))
+        return QStringLiteral("O nome \"%1\" é reservado pelo Windows para um dispositivo e não "
+                              "pode ser o nome do arquivo do participante.")
+            .arg(name);
     const int same = TextFile::findLine(list, name);
     if (same != TextFile::NotFound)
         return QStringLiteral("Já existe o participante \"%1\", que difere desse nome só em "
@@ -155,7 +192,8 @@ Registration registerParticipant(const QString &dataDir, const QString &poolDir,
     const QStringList roundFile = TextFile::readLines(dataDir, Season::RoundFile);
     const QStringList rankFile = TextFile::readLines(dataDir, RankFile);
 
-    if (name.isEmpty())
+    // Blanks alone read as no name at all, and would name the file " .txt".
+    if (name.trimmed().isEmpty())
         return {false, MsgEmptyName};
     if (list.contains(name, Qt::CaseSensitive))
         return {false, MsgTaken};
@@ -175,7 +213,7 @@ Registration registerParticipant(const QString &dataDir, const QString &poolDir,
 Removal removeParticipant(const QString &poolDir, const QString &name)
 {
     QStringList list = readList(poolDir);
-    const int index = name.isEmpty() ? TextFile::NotFound : TextFile::findLine(list, name);
+    const int index = TextFile::findLine(list, name);
     if (index == TextFile::NotFound)
         return {};
     Removal removal;
@@ -249,9 +287,7 @@ bool isPrediction(const QString &text)
             return false;
     // The ranking reads every prediction as a number: one it cannot read would stop every
     // recomputation until the bet was withdrawn.
-    bool ok = false;
-    text.toInt(&ok, 10);
-    return ok;
+    return TextFile::toInteger(text).has_value();
 }
 
 void storePredictions(const QString &poolDir, const QString &name, int round,

@@ -4,6 +4,8 @@
 // name, and the operations of the participants hub and bet entry that change them.
 #pragma once
 
+#include "platform/textfile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,8 @@ QString headerEndMarker(const QString &name);
 // The participant file's path inside the pool directory, its name resolved ignoring letter case;
 // throws when the name could reach outside the pool directory or cannot name a file.
 QString participantPath(const QString &poolDir, const QString &name);
+// The same in a pool directory listed once, for an operation over every participant.
+QString participantPath(const TextFile::DirectoryIndex &poolDir, const QString &name);
 bool participantExists(const QString &poolDir, const QString &name);
 QStringList readParticipant(const QString &poolDir, const QString &name);
 QStringList readList(const QString &poolDir);

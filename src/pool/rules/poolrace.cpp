@@ -1,15 +1,30 @@
 #include "pool/rules/poolrace.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "pool/rules/scoring.h"
+
+#include <memory>
 
 namespace PoolRace {
 
 int roundMostPoints()
 {
+    // A round ending 1-0 everywhere against the very same predictions, scored by the pool's own
+    // scoring, so that the step follows the scoring rules.
+    QByteArray block = "[1]\r\n";
+    for (int k = 0; k < Season::MatchesPerRound; ++k)
+        block += "1\r\n0\r\n";
+    block += "[/1]\r\n";
+    const QByteArray participant = "[x]\r\n0\r\n0\r\n0\r\n0\r\n[/x]\r\n" + block;
+    const std::vector<TextFile::LineSpan> lines = Pool::lineSpans(block);
+    const Pool::RoundResult result = Pool::decodeResultBlock(1, block, lines, 0);
+    std::array<bool, Season::Rounds + 1> wanted{};
+    wanted[1] = true;
+    auto scan = std::make_unique<Pool::ParticipantScan>();
+    scan->scan(participant, wanted, true);
     int AC = 0, AR = 0, AG = 0;
-    Pool::scoreMatch(QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"),
-                     QStringLiteral("0"), AC, AR, AG);
-    return Season::MatchesPerRound * (3 * AC + AR + AG);
+    Pool::ScoreRound(1, result, *scan, QString(), AC, AR, AG);
+    return 3 * AC + AR + AG;
 }
 
 std::optional<QList<TitleReach>> reach(const Ranking &shown, const RoundByRound &scores)

@@ -24,11 +24,6 @@ using Ranking = QList<TRankRow>;
 
 namespace Pool {
 
-// Adds one match to the counters: result texts `rh`-`ra` against predicted `ph`-`pa`. A result
-// side "NO" leaves the match unscored.
-void scoreMatch(const QString &rh, const QString &ra, const QString &ph, const QString &pa, int &AC,
-                int &AR, int &AG);
-
 // Row `x` ranks above row `y`: the first of PG, AC, AR, AG that differs is larger in `x`.
 bool ranksAbove(const TRankRow &x, const TRankRow &y);
 
@@ -38,15 +33,10 @@ QList<int> roundsWithResults(const QString &dataDir);
 
 } // namespace Pool
 
-// Adds round `n` of one participant to the counters. Nothing is added when the participant has no
-// section for the round or the round has no result block. `participantName` names the file in
-// error messages.
-void ScoreRound(int n, const QStringList &resultFile, const QStringList &participantFile, int &AC,
-                int &AR, int &AG, const QString &participantName = QString());
-
 // Rebuilds every participant's counters from all stored results, then writes every participant
-// file and "Rank.txt". No ranking when nobody is registered or line 0 of "Rodada.txt" is not above
-// line 1; "Rank.txt" then lists the participants in list order.
+// file and "Rank.txt", all or nothing. No ranking when nobody is registered or line 0 of
+// "Rodada.txt" is not above line 1; "Rank.txt" then lists the participants in list order. A
+// participant file without its header ("[name]" on line 0, "[/name]" on line 5) stops it.
 std::optional<Ranking> RecomputeOverallRanking(const QString &dataDir, const QString &poolDir);
 
 // The ranking of round `n` alone; no ranking when the round has no result block. Writes nothing.
@@ -56,7 +46,7 @@ std::optional<Ranking> ComputeRoundRanking(const QString &dataDir, const QString
 Ranking LoadStoredRanking(const QString &poolDir);
 
 // The exchange procedure: for each row i, every later row j that ranks above it is exchanged with
-// it. Not stable; ties end in the order this produces.
+// it. Not stable; ties end in the order this produces. Runs in O(n log n) (rankorder.cpp).
 void SortRanking(Ranking &rows);
 
 // Every participant's counters after each round with results, scored from the stored results and
