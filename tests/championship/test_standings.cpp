@@ -3,8 +3,11 @@
 // extraction of a club's details section.
 #include "seasonfixture.h"
 
+#include "championship/rules/positionhistory.h"
+#include "championship/rules/results.h"
 #include "championship/rules/standings.h"
 #include "championship/rules/teamdetails.h"
+#include "championship/rules/titlerace.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 
@@ -26,6 +29,10 @@ private slots:
     void seasonFilesGiveOneRowPerClub();
     void detailsPage_data();
     void detailsPage();
+    void titleMarks_data();
+    void titleMarks();
+    void titleDecidedBeforeTheLastRound();
+    void clubHistory();
 };
 
 namespace {
@@ -256,6 +263,124 @@ void TestStandings::detailsPage()
     QFETCH(QString, key);
     QFETCH(QString, page);
     QCOMPARE(TeamDetails::detailsPage(lines, key), page);
+}
+
+Q_DECLARE_METATYPE(QList<TitleChance>)
+
+void TestStandings::titleMarks_data()
+{
+    QTest::addColumn<QList<qint64>>("points"); // in the table's order
+    QTest::addColumn<QList<qint64>>("most");
+    QTest::addColumn<QList<TitleChance>>("chances");
+    using C = TitleChance;
+    QTest::newRow("champion with rounds left")
+        << QList<qint64>{80, 70, 60} << QList<qint64>{92, 79, 75}
+        << QList<TitleChance>{C::Champion, C::Out, C::Out};
+    QTest::newRow("a tie on points still reachable")
+        << QList<qint64>{80, 74, 60} << QList<qint64>{86, 80, 79}
+        << QList<TitleChance>{C::Open, C::Open, C::Out};
+    QTest::newRow("the second can pass the first")
+        << QList<qint64>{80, 78, 78} << QList<qint64>{83, 84, 78}
+        << QList<TitleChance>{C::Open, C::Open, C::Out};
+    QTest::newRow("season over: the order breaks a tie")
+        << QList<qint64>{50, 50, 40} << QList<qint64>{50, 50, 40}
+        << QList<TitleChance>{C::Champion, C::Out, C::Out};
+}
+
+void TestStandings::titleMarks()
+{
+    QFETCH(QList<qint64>, points);
+    QFETCH(QList<qint64>, most);
+    QList<TitleChance> chances;
+    for (const TitleReach &reach : TitleRace::reach(points, most))
+        chances << reach.chance;
+    QTEST(chances, "chances");
+}
+
+void TestStandings::titleDecidedBeforeTheLastRound()
+{
+    // The first club wins every match 1-0 and every other match ends 0-0. After 25 rounds it has
+    // 75 points, and a club that met it once has 24 with 17 matches left: 75 at most, a tie, so
+    // the title is still open. After round 26 (78 against at most 25 + 48) it is decided.
+    QTemporaryDir tmp;
+    const QString dir = tmp.path() + "/";
+    SeasonFixture::write(dir);
+    const QString leader = SeasonFixture::teams().first();
+    const auto store = [&](int round, int emptyMatch = -1) {
+        QStringList boxes;
+        for (int k = 0; k < 11; ++k) {
+            const bool home = SeasonFixture::homeOf(round, k) == leader;
+            const bool away = SeasonFixture::awayOf(round, k) == leader;
+            if (k == emptyMatch)
+                boxes << ""
+                      << "";
+            else
+                boxes << (home ? "1" : "0") << (away ? "1" : "0");
+        }
+        Results::storeRoundResults(dir, round, boxes);
+    };
+    for (int round = 1; round <= 25; ++round)
+        store(round);
+    StandingsRace race = buildStandingsRace(dir);
+    QCOMPARE(race.rows.first().points, QString("75"));
+    QCOMPARE(race.reach.first().most, 75 + 3 * 17);
+    QCOMPARE(race.reach.first().chance, TitleChance::Open);
+    QCOMPARE(race.reach.at(1).most, 75);
+    QCOMPARE(race.reach.at(1).chance, TitleChance::Open);
+
+    store(26);
+    race = buildStandingsRace(dir);
+    QCOMPARE(race.reach.first().chance, TitleChance::Champion);
+    for (qsizetype i = 1; i < race.reach.size(); ++i)
+        QCOMPARE(race.reach.at(i).chance, TitleChance::Out);
+
+    // A match stored as not played is still to be played.
+    store(27, 0);
+    const QList<int> left = TitleRace::matchesLeft(TextFile::readLines(dir, "Times.txt"),
+                                                   TextFile::readLines(dir, "Rodada.txt"),
+                                                   TextFile::readLines(dir, "Resultado.txt"));
+    QCOMPARE(left.count(16), 2);
+    QCOMPARE(left.count(15), 20);
+
+    // The history, built again from the results, ends where the standings stand.
+    const PositionHistory history = buildClubHistory(dir);
+    QCOMPARE(history.lastRound, 27);
+    QCOMPARE(history.places.at(race.rows.first().record), QList<int>(27, 1));
+    const QList<StandingRow> now = buildStandings(dir);
+    for (qsizetype i = 0; i < now.size(); ++i)
+        QCOMPARE(history.places.at(now.at(i).record).last(), int(i) + 1);
+}
+
+void TestStandings::clubHistory()
+{
+    // Four clubs. Round 1: A 1-0 B, C 0-0 D (C and D equal on every key: file order). Round 2 has
+    // no results. Round 3: B 3-0 C, D 2-1 A: D 4 points, then B and A on 3 points and one win,
+    // B ahead on goal difference, C last.
+    const QStringList teams =
+        teamFileOf({"A:9,9,9,9,9,9,9", "B:0,0,0,0,0,0,0", "C:1,1,0,1,0,0,0", "D:5,5,5,5,5,5,5"});
+    const QStringList names{"Ana", "Beto", "Caio", "Dora"};
+    const auto section = [](int round, const QStringList &clubs) {
+        QStringList lines{"[" + QString::number(round) + "]"};
+        for (int k = 0; k < 11; ++k)
+            lines << (k < 2 ? clubs.at(2 * k) : "X") << (k < 2 ? clubs.at(2 * k + 1) : "Y");
+        return lines;
+    };
+    const QStringList rounds =
+        QStringList{"3", "0"} + section(1, {"A", "B", "C", "D"}) + section(3, {"B", "C", "D", "A"});
+    const auto block = [](int round, const QStringList &goals) {
+        QStringList lines{"[" + QString::number(round) + "]"};
+        lines << goals;
+        for (int k = 2; k < 11; ++k)
+            lines << "NO"
+                  << "NO";
+        return lines << "[/" + QString::number(round) + "]";
+    };
+    const QStringList results = block(3, {"3", "0", "2", "1"}) + block(1, {"1", "0", "0", "0"});
+
+    const PositionHistory history = buildClubHistory(teams, names, rounds, results);
+    QCOMPARE(history.names, names);
+    QCOMPARE(history.lastRound, 3);
+    QCOMPARE(history.places, QList<QList<int>>({{1, 1, 3}, {4, 4, 2}, {2, 2, 4}, {3, 3, 1}}));
 }
 
 QTEST_APPLESS_MAIN(TestStandings)

@@ -7,6 +7,7 @@
 #include "platform/velurinoerror.h"
 #include "pool/rules/betsheet.h"
 #include "pool/rules/poolfiles.h"
+#include "pool/rules/poolrace.h"
 #include "pool/rules/ranking.h"
 
 #include <QRandomGenerator>
@@ -100,6 +101,10 @@ private slots:
     void rankingsReadFilesAsLineListsDo();
     void betSheetTextsAndPositions_data();
     void betSheetTextsAndPositions();
+
+    void whoCanStillWin_data();
+    void whoCanStillWin();
+    void positionHistory();
 
 private:
     void writeData(const QString &name, const QStringList &lines) { write(m_data + name, lines); }
@@ -832,3 +837,89 @@ void TestPoolRules::betSheetTextsAndPositions()
 
 QTEST_GUILESS_MAIN(TestPoolRules)
 #include "test_pool_rules.moc"
+
+Q_DECLARE_METATYPE(QList<TitleChance>)
+
+void TestPoolRules::whoCanStillWin_data()
+{
+    // Rounds 1 to 41 end 0-0 everywhere, so one round is left, worth 11 x 6 = 66. Each participant
+    // predicted 0-0 (66 a round) in rounds 1 to `exact`.
+    QTest::addColumn<QList<int>>("exact"); // Ana, Bia, Caio
+    QTest::addColumn<bool>("updated");     // the overall ranking was recomputed first
+    QTest::addColumn<QList<qint64>>("most");
+    QTest::addColumn<QList<TitleChance>>("chances");
+    using C = TitleChance;
+    QTest::newRow("out of reach with a round left")
+        << QList<int>{41, 39, 0} << true << QList<qint64>{2706 + 66, 2574 + 66, 66}
+        << QList<TitleChance>{C::Champion, C::Out, C::Out};
+    QTest::newRow("a tie reachable keeps both in the race")
+        << QList<int>{41, 40, 2} << true << QList<qint64>{2772, 2706, 198}
+        << QList<TitleChance>{C::Open, C::Open, C::Out};
+    QTest::newRow("no marks on counters not updated")
+        << QList<int>{41, 40, 2} << false << QList<qint64>{} << QList<TitleChance>{};
+}
+
+void TestPoolRules::whoCanStillWin()
+{
+    QFETCH(QList<int>, exact);
+    QFETCH(bool, updated);
+    QFETCH(QList<qint64>, most);
+    QFETCH(QList<TitleChance>, chances);
+    QCOMPARE(PoolRace::roundMostPoints(), 66);
+    writeData(QStringLiteral("Rodada.txt"), roundFile(41));
+    QStringList results;
+    for (int n = 1; n <= 41; ++n)
+        results += block(n, goals());
+    writeData(QStringLiteral("Resultado.txt"), results);
+    writeData(QStringLiteral("Rank.txt"), {});
+    const QStringList names{"Ana", "Bia", "Caio"};
+    writePool(QStringLiteral("Lista.txt"), names);
+    for (int i = 0; i < names.size(); ++i) {
+        QStringList file = participant(names[i]);
+        for (int n = 1; n <= exact[i]; ++n)
+            file += block(n, goals());
+        writePool(names[i] + QStringLiteral(".txt"), file);
+    }
+    if (updated)
+        QVERIFY(RecomputeOverallRanking(m_data, m_pool));
+
+    const std::optional<QList<TitleReach>> reach =
+        PoolRace::reach(LoadStoredRanking(m_pool), ScoreRoundByRound(m_data, m_pool));
+    QCOMPARE(reach.has_value(), updated);
+    if (!reach)
+        return;
+    QList<qint64> gotMost;
+    QList<TitleChance> gotChances;
+    for (const TitleReach &r : *reach) {
+        gotMost << r.most;
+        gotChances << r.chance;
+    }
+    QCOMPARE(gotMost, most);
+    QCOMPARE(gotChances, chances);
+}
+
+void TestPoolRules::positionHistory()
+{
+    // Round 1: Ana exact everywhere (66), Bia 1-0 against 0-0 (away goals: 11), Caio nothing.
+    // Round 2 has no results; round 3: Ana nothing, Bia and Caio exact. After round 3 Ana and
+    // Caio are equal on every counter: Ana, earlier in the list, stays above Caio.
+    writeData(QStringLiteral("Rodada.txt"), roundFile(2));
+    writeData(QStringLiteral("Resultado.txt"), block(3, goals()) + block(1, goals()));
+    writePool(QStringLiteral("Lista.txt"), {"Ana", "Bia", "Caio"});
+    QStringList oneNil;
+    for (int k = 0; k < 11; ++k)
+        oneNil += {"1", "0"};
+    writePool(QStringLiteral("Ana.txt"), participant("Ana") + block(1, goals()));
+    writePool(QStringLiteral("Bia.txt"),
+              participant("Bia") + block(3, goals()) + block(1, oneNil) + block(2, goals()));
+    writePool(QStringLiteral("Caio.txt"), participant("Caio") + block(3, goals()));
+
+    const RoundByRound scores = ScoreRoundByRound(m_data, m_pool);
+    QCOMPARE(scores.rounds, QList<int>({1, 3}));
+    QCOMPARE(scores.after.last(),
+             Ranking({{"Ana", 66, 11, 11, 22}, {"Bia", 77, 11, 11, 33}, {"Caio", 66, 11, 11, 22}}));
+    const PositionHistory history = PoolRace::history(scores);
+    QCOMPARE(history.names, QStringList({"Ana", "Bia", "Caio"}));
+    QCOMPARE(history.lastRound, 3);
+    QCOMPARE(history.places, QList<QList<int>>({{1, 1, 2}, {2, 2, 1}, {3, 3, 3}}));
+}

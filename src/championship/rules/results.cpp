@@ -40,28 +40,6 @@ std::optional<int> goals(const QString &text)
     return TextFile::toInteger(text);
 }
 
-// Adds the round's played matches to (sign +1) or takes them from (sign -1) the team records.
-void applyRound(QStringList &teamFile, const Season::Fixture &fixture, const QStringList &lines,
-                int round, int sign)
-{
-    for (int k = 0; k < Season::MatchesPerRound; ++k) {
-        const QString &h = lines.at(2 * k);
-        const QString &a = lines.at(2 * k + 1);
-        // "NO" is compared case-sensitively: it is what the entry writes, nothing else.
-        if (h == Season::NotPlayed && a == Season::NotPlayed)
-            continue;
-        const std::optional<int> home = goals(h);
-        const std::optional<int> away = goals(a);
-        if (!home || !away)
-            throw VelurinoError(
-                QStringLiteral("O arquivo \"%1\" está danificado: o %2 tem o placar \"%3 x %4\".")
-                    .arg(Season::ResultFile, matchLabel(round, k, fixture[k]), h.left(20),
-                         a.left(20)));
-        applyMatch(teamFile, fixture[k].home, *home, *away, sign);
-        applyMatch(teamFile, fixture[k].away, *away, *home, sign);
-    }
-}
-
 int round1To42(int round)
 {
     if (round < 1 || round > Season::Rounds)
@@ -111,6 +89,27 @@ void applyMatch(QStringList &teamFile, const QString &name, int goalsFor, int go
     }
     for (int i = 0; i < CounterLines; ++i)
         teamFile[t + 1 + i] = counters.at(i);
+}
+
+void applyRound(QStringList &teamFile, const Season::Fixture &fixture, const QStringList &lines,
+                int round, int sign)
+{
+    for (int k = 0; k < Season::MatchesPerRound; ++k) {
+        const QString &h = lines.at(2 * k);
+        const QString &a = lines.at(2 * k + 1);
+        // "NO" is compared case-sensitively: it is what the entry writes, nothing else.
+        if (h == Season::NotPlayed && a == Season::NotPlayed)
+            continue;
+        const std::optional<int> home = goals(h);
+        const std::optional<int> away = goals(a);
+        if (!home || !away)
+            throw VelurinoError(
+                QStringLiteral("O arquivo \"%1\" está danificado: o %2 tem o placar \"%3 x %4\".")
+                    .arg(Season::ResultFile, matchLabel(round, k, fixture[k]), h.left(20),
+                         a.left(20)));
+        applyMatch(teamFile, fixture[k].home, *home, *away, sign);
+        applyMatch(teamFile, fixture[k].away, *away, *home, sign);
+    }
 }
 
 QStringList goalLinesFromBoxes(const QStringList &boxes, const Season::Fixture &fixture, int round)

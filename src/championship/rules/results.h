@@ -19,6 +19,12 @@ namespace Results {
 void applyMatch(QStringList &teamFile, const QString &name, int goalsFor, int goalsAgainst,
                 int sign);
 
+// Adds the played matches of a round's 22 goal lines to (sign +1) or takes them from (sign -1) the
+// team records; a match whose two lines are "NO" is passed over. Throws naming the match when a
+// goal line is not a number.
+void applyRound(QStringList &teamFile, const Season::Fixture &fixture, const QStringList &lines,
+                int round, int sign);
+
 // The 22 box texts (home of match 1, away of match 1, ...) as the 22 goal lines of a result
 // block: an empty box gives "NO". Throws naming the match when a box is not a whole number or
 // only one box of a match is filled.

@@ -60,6 +60,7 @@ QList<StandingRow> extractRows(const QStringList &teamFile, const QStringList &n
         const qint64 difference = qint64(row.scoredKey) - number(k - 1);
         row.differenceKey = difference;
         row.difference = QString::number(difference);
+        row.record = int(rows.size());
         rows.append(row);
         first = k + 1;
     }

@@ -17,6 +17,8 @@ struct StandingRow
     // Two counters of the int range differ by up to 2^32: the difference orders in 64 bits, as
     // it is shown.
     qint64 differenceKey = 0;
+    // The team's place in "Times.txt", from 0: who the row is, whatever its display name.
+    int record = -1;
 };
 
 namespace Standings {

@@ -48,3 +48,14 @@ Ranking LoadStoredRanking(const QString &poolDir);
 // The exchange procedure: for each row i, every later row j that ranks above it is exchanged with
 // it. Not stable; ties end in the order this produces. Runs in O(n log n) (rankorder.cpp).
 void SortRanking(Ranking &rows);
+
+// Every participant's counters after each round with results, scored from the stored results and
+// predictions exactly as the overall recomputation scores them. Writes nothing.
+struct RoundByRound
+{
+    QStringList names; // the participants list, in its order
+    QList<int> rounds; // the rounds with results, in round order
+    // after[r][i]: participant i's counters over rounds[0] to rounds[r], in list order.
+    QList<Ranking> after;
+};
+RoundByRound ScoreRoundByRound(const QString &dataDir, const QString &poolDir);

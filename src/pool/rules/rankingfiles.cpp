@@ -79,6 +79,23 @@ QByteArrayView viewOf(const std::string &text)
     return {text.data(), qsizetype(text.size())};
 }
 
+// Every result block of the file, by round: the first block of each round, as every reader takes.
+void decodeAllResults(const QByteArray &resultBytes,
+                      std::array<Pool::RoundResult, Season::Rounds + 1> &results,
+                      std::array<bool, Season::Rounds + 1> &withResults)
+{
+    const std::vector<TextFile::LineSpan> resultLines = Pool::lineSpans(resultBytes);
+    for (int i = 0; i < int(resultLines.size()); ++i) {
+        const TextFile::LineSpan &line = resultLines[size_t(i)];
+        const int n =
+            Pool::roundMarkerOf(QByteArrayView(resultBytes).sliced(line.begin, line.length));
+        if (n > 0 && !withResults[size_t(n)]) {
+            withResults[size_t(n)] = true;
+            results[size_t(n)] = Pool::decodeResultBlock(n, resultBytes, resultLines, i);
+        }
+    }
+}
+
 QString absoluteDir(const QString &dir)
 {
     return QDir(dir).absolutePath() + QLatin1Char('/');
@@ -125,18 +142,9 @@ std::optional<Ranking> RecomputeOverallRanking(const QString &dataDir, const QSt
 
     // Every round with a result block counts, in round order; a count that names a round without
     // a block skips it. Each block is decoded once, for the whole pool.
-    const std::vector<TextFile::LineSpan> resultLines = Pool::lineSpans(resultBytes);
     std::array<Pool::RoundResult, Season::Rounds + 1> results;
     std::array<bool, Season::Rounds + 1> withResults{};
-    for (int i = 0; i < int(resultLines.size()); ++i) {
-        const TextFile::LineSpan &line = resultLines[size_t(i)];
-        const int n =
-            Pool::roundMarkerOf(QByteArrayView(resultBytes).sliced(line.begin, line.length));
-        if (n > 0 && !withResults[size_t(n)]) {
-            withResults[size_t(n)] = true;
-            results[size_t(n)] = Pool::decodeResultBlock(n, resultBytes, resultLines, i);
-        }
-    }
+    decodeAllResults(resultBytes, results, withResults);
 
     const QString pool = absoluteDir(poolDir);
     const TextFile::DirectoryIndex poolIndex(pool);
@@ -252,4 +260,40 @@ Ranking LoadStoredRanking(const QString &poolDir)
     }
     SortRanking(rows);
     return rows;
+}
+
+RoundByRound ScoreRoundByRound(const QString &dataDir, const QString &poolDir)
+{
+    const QByteArray resultBytes =
+        TextFile::readBytes(TextFile::resolve(dataDir, Season::ResultFile));
+    std::array<Pool::RoundResult, Season::Rounds + 1> results;
+    std::array<bool, Season::Rounds + 1> withResults{};
+    decodeAllResults(resultBytes, results, withResults);
+
+    RoundByRound scores;
+    scores.names = Pool::readList(poolDir);
+    for (int n = 1; n <= Season::Rounds; ++n)
+        if (withResults[size_t(n)])
+            scores.rounds.append(n);
+    scores.after.resize(scores.rounds.size());
+    for (Ranking &rows : scores.after)
+        rows.reserve(scores.names.size());
+    const TextFile::DirectoryIndex poolIndex(poolDir);
+    QByteArray bytes;
+    auto scan = std::make_unique<Pool::ParticipantScan>();
+    for (const QString &name : std::as_const(scores.names)) {
+        TextFile::readBytes(Pool::participantPath(poolIndex, name), bytes);
+        scan->scan(bytes, withResults, true);
+        // Scored as the overall recomputation scores: a file it refuses is refused here too.
+        checkHeader(*scan, name);
+        const QString label = participantFileLabel(name);
+        TRankRow row{name};
+        for (qsizetype r = 0; r < scores.rounds.size(); ++r) {
+            const int n = scores.rounds.at(r);
+            Pool::ScoreRound(n, results[size_t(n)], *scan, label, row.AC, row.AR, row.AG);
+            row.PG = 3 * row.AC + row.AR + row.AG;
+            scores.after[r].append(row);
+        }
+    }
+    return scores;
 }
