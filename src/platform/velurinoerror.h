@@ -25,3 +25,16 @@ class InputRefused : public VelurinoError
 public:
     using VelurinoError::VelurinoError;
 };
+
+// How much of a text from a file or a box a message quotes: a damaged line, or a paste of a
+// megabyte, must not flood the box. A name is quoted longer than a score.
+constexpr qsizetype QuotedNameLength = 40;
+constexpr qsizetype QuotedScoreLength = 20;
+inline QString quotedName(const QString &text)
+{
+    return text.left(QuotedNameLength);
+}
+inline QString quotedScore(const QString &text)
+{
+    return text.left(QuotedScoreLength);
+}

@@ -197,6 +197,9 @@ void TestStandings::damagedFilesAreRefused_data()
         << QStringList{"1", "1", "0", "1", "0", "1", "==]"} << QStringList{"A"} << "menos de sete";
     QTest::newRow("goals scored not a number")
         << teamFileOf({"A:1,1,0,1,0,um,1"}) << QStringList{"A"} << "\"um\"";
+    // Every counter is a number, shown or not: a damaged games count is not a whole table.
+    QTest::newRow("games not a number")
+        << teamFileOf({"A:1,x,0,1,0,1,1"}) << QStringList{"A"} << "\"x\"";
 }
 
 void TestStandings::damagedFilesAreRefused()

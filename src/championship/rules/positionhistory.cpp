@@ -3,6 +3,7 @@
 #include "championship/rules/results.h"
 #include "championship/rules/seasonfiles.h"
 #include "championship/rules/standings.h"
+#include "championship/rules/teamrecords.h"
 #include "platform/textfile.h"
 
 PositionHistory buildClubHistory(const QStringList &teamFile, const QStringList &nameFile,
@@ -11,12 +12,10 @@ PositionHistory buildClubHistory(const QStringList &teamFile, const QStringList 
     // The records as they stood before the first round: every counter at zero, the rest of the
     // file (keys, details pages) as it is, so the same lookups find the same teams.
     QStringList records = teamFile;
-    const QString end = QStringLiteral("==]");
     int first = 0;
-    for (int k = TextFile::findLine(records, end); k != TextFile::NotFound;
-         k = TextFile::findLine(records, end, k + 1)) {
-        if (k - 7 >= first)
-            for (int line = k - 7; line < k; ++line)
+    for (const int k : TeamRecords::recordEnds(records)) {
+        if (k - TeamRecords::CounterCount >= first)
+            for (int line = k - TeamRecords::CounterCount; line < k; ++line)
                 records[line] = QStringLiteral("0");
         first = k + 1;
     }

@@ -1,5 +1,6 @@
 #include "championship/rules/results.h"
 
+#include "championship/rules/teamrecords.h"
 #include "platform/filechanges.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
@@ -11,15 +12,12 @@ namespace Results {
 
 namespace {
 
-constexpr int CounterLines = 7;
-const QString RecordEnd = QStringLiteral("==]");
-
 // Team names come from the fixture file and are cut, so that a damaged line cannot flood the box.
 QString matchLabel(int round, int k, const Season::Match &match)
 {
     return QStringLiteral("jogo %1 da %2 (%3 x %4)")
         .arg(k + 1)
-        .arg(Season::roundLabel(round), match.home.left(40), match.away.left(40));
+        .arg(Season::roundLabel(round), quotedName(match.home), quotedName(match.away));
 }
 
 bool isDigits(const QString &text)
@@ -57,38 +55,24 @@ QString pathOf(const QString &dataDir, const QString &name)
 void applyMatch(QStringList &teamFile, const QString &name, int goalsFor, int goalsAgainst,
                 int sign)
 {
-    const QString key = QLatin1Char('[') + name + QLatin1Char(']');
-    const int t = TextFile::findLine(teamFile, key);
-    if (t == TextFile::NotFound)
-        throw VelurinoError(
-            QStringLiteral("O time \"%1\" da tabela não tem registro no arquivo \"%2\".")
-                .arg(name.left(40), Season::TeamFile));
-    if (t + CounterLines + 1 >= teamFile.size() ||
-        teamFile.at(t + CounterLines + 1).compare(RecordEnd, Qt::CaseInsensitive) != 0)
-        throw VelurinoError(
-            QStringLiteral("O registro do time \"%1\" no arquivo \"%2\" está incompleto.")
-                .arg(name.left(40), Season::TeamFile));
-
+    using namespace TeamRecords;
+    const int first = findRecord(teamFile, name);
     const int win = goalsFor > goalsAgainst ? 1 : 0;
     const int draw = goalsFor == goalsAgainst ? 1 : 0;
     const int loss = goalsFor < goalsAgainst ? 1 : 0;
-    // Points, games, wins, draws, losses, goals scored, goals conceded.
-    const qint64 amounts[CounterLines] = {3 * win + draw, 1,        win,         draw,
+    const qint64 amounts[CounterCount] = {3 * win + draw, 1,        win,         draw,
                                           loss,           goalsFor, goalsAgainst};
-    QStringList counters;
-    for (int i = 0; i < CounterLines; ++i) {
-        const int line = t + 1 + i;
-        const qint64 value =
-            Season::toInteger(teamFile.at(line), Season::TeamFile, line) + sign * amounts[i];
+    Counters counters = readCounters(teamFile, first);
+    for (int i = 0; i < CounterCount; ++i) {
+        const qint64 value = counters[i] + sign * amounts[i];
         if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
             throw VelurinoError(
                 QStringLiteral("O registro do time \"%1\" no arquivo \"%2\" passaria do maior "
                                "número possível.")
-                    .arg(name.left(40), Season::TeamFile));
-        counters.append(QString::number(value));
+                    .arg(quotedName(name), Season::TeamFile));
+        counters[i] = int(value);
     }
-    for (int i = 0; i < CounterLines; ++i)
-        teamFile[t + 1 + i] = counters.at(i);
+    writeCounters(teamFile, first, counters);
 }
 
 void applyRound(QStringList &teamFile, const Season::Fixture &fixture, const QStringList &lines,
@@ -105,8 +89,8 @@ void applyRound(QStringList &teamFile, const Season::Fixture &fixture, const QSt
         if (!home || !away)
             throw VelurinoError(
                 QStringLiteral("O arquivo \"%1\" está danificado: o %2 tem o placar \"%3 x %4\".")
-                    .arg(Season::ResultFile, matchLabel(round, k, fixture[k]), h.left(20),
-                         a.left(20)));
+                    .arg(Season::ResultFile, matchLabel(round, k, fixture[k]), quotedScore(h),
+                         quotedScore(a)));
         applyMatch(teamFile, fixture[k].home, *home, *away, sign);
         applyMatch(teamFile, fixture[k].away, *away, *home, sign);
     }
@@ -132,7 +116,7 @@ QStringList goalLinesFromBoxes(const QStringList &boxes, const Season::Fixture &
             if (!goals(box))
                 throw InputRefused(QStringLiteral("O placar \"%1\" do %2 não é um número de "
                                                   "gols válido.")
-                                       .arg(box.left(20), matchLabel(round, k, fixture[k])));
+                                       .arg(quotedScore(box), matchLabel(round, k, fixture[k])));
         // Stored as typed: leading zeros stay.
         lines << h << a;
     }

@@ -35,7 +35,7 @@ int toInteger(const QString &text, const QString &file, int line)
             QStringLiteral("O arquivo \"%1\" está danificado: a linha %2 (\"%3\") não é um número.")
                 .arg(file)
                 .arg(line + 1)
-                .arg(text.left(40)));
+                .arg(quotedName(text)));
     return *value;
 }
 

@@ -1,6 +1,7 @@
 #include "championship/rules/standings.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "championship/rules/teamrecords.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 
@@ -32,34 +33,29 @@ void exchangeSort(QList<StandingRow> &rows)
 
 QList<StandingRow> extractRows(const QStringList &teamFile, const QStringList &nameFile)
 {
-    const QString end = QStringLiteral("==]");
+    using namespace TeamRecords;
     QList<StandingRow> rows;
     int first = 0; // the first line after the previous record
-    for (int k = TextFile::findLine(teamFile, end); k != TextFile::NotFound;
-         k = TextFile::findLine(teamFile, end, k + 1)) {
-        if (k - 7 < first)
+    for (const int k : recordEnds(teamFile)) {
+        if (k - CounterCount < first)
             throw VelurinoError(
                 QStringLiteral("O arquivo \"%1\" está danificado: o registro que termina na linha "
                                "%2 tem menos de sete números.")
                     .arg(Season::TeamFile)
                     .arg(k + 1));
-        const auto number = [&](int line) {
-            return Season::toInteger(teamFile.at(line), Season::TeamFile, line);
-        };
+        // The seven lines directly above "==]" are the record, whatever stands above them.
+        const int top = k - CounterCount;
+        const Counters counters = readCounters(teamFile, top);
         StandingRow row;
-        row.points = teamFile.at(k - 7);
-        row.games = teamFile.at(k - 6);
-        row.wins = teamFile.at(k - 5);
-        row.draws = teamFile.at(k - 4);
-        row.losses = teamFile.at(k - 3);
-        row.scored = teamFile.at(k - 2);
-        row.conceded = teamFile.at(k - 1);
-        row.pointsKey = number(k - 7);
-        row.winsKey = number(k - 5);
-        row.scoredKey = number(k - 2);
-        const qint64 difference = qint64(row.scoredKey) - number(k - 1);
-        row.differenceKey = difference;
-        row.difference = QString::number(difference);
+        QString *const shown[CounterCount] = {&row.points, &row.games,  &row.wins,    &row.draws,
+                                              &row.losses, &row.scored, &row.conceded};
+        for (int i = 0; i < CounterCount; ++i)
+            *shown[i] = teamFile.at(top + i);
+        row.pointsKey = counters[Points];
+        row.winsKey = counters[Wins];
+        row.scoredKey = counters[Scored];
+        row.differenceKey = qint64(counters[Scored]) - counters[Conceded];
+        row.difference = QString::number(row.differenceKey);
         row.record = int(rows.size());
         rows.append(row);
         first = k + 1;

@@ -1,6 +1,7 @@
 #include "championship/rules/titlerace.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "championship/rules/teamrecords.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 
@@ -41,28 +42,18 @@ QList<TitleReach> reach(const QList<qint64> &points, const QList<qint64> &most)
 QList<int> matchesLeft(const QStringList &teamFile, const QStringList &roundFile,
                        const QStringList &resultFile)
 {
-    const QString end = QStringLiteral("==]");
-    QList<int> ends;
-    for (int k = TextFile::findLine(teamFile, end); k != TextFile::NotFound;
-         k = TextFile::findLine(teamFile, end, k + 1))
-        ends.append(k);
+    const QList<int> ends = TeamRecords::recordEnds(teamFile);
     QList<int> left(ends.size(), 0);
-    // A team is the record its key line opens: the first "==]" below that line closes it.
+    // A team is the record its key line opens, closed by the "==]" after its counters.
     QHash<QString, int> recordOf;
     const auto record = [&](const QString &name) {
         const auto known = recordOf.constFind(name);
         if (known != recordOf.constEnd())
             return *known;
-        const int t = TextFile::findLine(teamFile, QLatin1Char('[') + name + QLatin1Char(']'));
-        if (t == TextFile::NotFound)
-            throw VelurinoError(
-                QStringLiteral("O time \"%1\" da tabela não tem registro no arquivo \"%2\".")
-                    .arg(name.left(40), Season::TeamFile));
-        const int index = int(std::upper_bound(ends.cbegin(), ends.cend(), t) - ends.cbegin());
-        if (index >= ends.size())
-            throw VelurinoError(
-                QStringLiteral("O registro do time \"%1\" no arquivo \"%2\" está incompleto.")
-                    .arg(name.left(40), Season::TeamFile));
+        const int first = TeamRecords::findRecord(teamFile, name);
+        const int index =
+            int(std::lower_bound(ends.cbegin(), ends.cend(), first + TeamRecords::CounterCount) -
+                ends.cbegin());
         recordOf.insert(name, index);
         return index;
     };

@@ -1,6 +1,7 @@
 #include "pool/rules/newseason.h"
 
 #include "championship/rules/seasonfiles.h"
+#include "championship/rules/teamrecords.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 #include "pool/rules/poolfiles.h"
@@ -17,16 +18,13 @@ const QString Zero = QStringLiteral("0");
 // The seven counters above each "==]" back to zero; the clubs' pages between the records stay.
 QStringList zeroedTeams(QStringList teams)
 {
-    const QString end = QStringLiteral("==]");
-    for (int k = 0; k < teams.size(); ++k) {
-        if (teams.at(k).compare(end, Qt::CaseInsensitive) != 0)
-            continue;
-        if (k < 7)
+    for (const int k : TeamRecords::recordEnds(teams)) {
+        if (k < TeamRecords::CounterCount)
             throw VelurinoError(QStringLiteral("O arquivo \"%1\" tem um time sem os sete números "
                                                "(linha %2). Nada foi alterado.")
                                     .arg(Season::TeamFile)
                                     .arg(k + 1));
-        for (int i = k - 7; i < k; ++i)
+        for (int i = k - TeamRecords::CounterCount; i < k; ++i)
             teams[i] = Zero;
     }
     return teams;

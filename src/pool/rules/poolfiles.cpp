@@ -93,7 +93,7 @@ void checkStem(const QString &name)
     if (!isSafeStem(name))
         throw VelurinoError(QStringLiteral("O nome de participante \"%1\" não pode ser usado como "
                                            "nome de arquivo; o arquivo não foi aberto.")
-                                .arg(name.left(40)));
+                                .arg(quotedName(name)));
 }
 
 } // namespace
