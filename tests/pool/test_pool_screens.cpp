@@ -49,6 +49,7 @@ private slots:
     void closedRounds();
     void betSheetOnRecordingCanvas();
     void cancelledDialogPrintsNothing();
+    void betSheetToPdf_data();
     void betSheetToPdf();
     void wholePoolRound();
     void nineParticipantsScrollInsideThePanel();
@@ -77,7 +78,6 @@ void TestPoolScreens::init()
 void TestPoolScreens::cleanup()
 {
     destroyScreens();
-    setPrintDialogRunner({});
     Printing::setDialogRunner({});
     Choosers::setFolderAnswer({});
     Choosers::setItemAnswer({});
@@ -409,7 +409,7 @@ void TestPoolScreens::cancelledDialogPrintsNothing()
     FormAposta->show();
     const QString pdf = m_season->path("sheet.pdf");
     int dialogs = 0;
-    setPrintDialogRunner([&](QPrinter &printer, QWidget *) {
+    Printing::setDialogRunner([&](QPrinter &printer, QWidget *) {
         ++dialogs;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -423,15 +423,26 @@ void TestPoolScreens::cancelledDialogPrintsNothing()
     QCOMPARE(snapshot(m_season->dataDir()), before);
 }
 
+void TestPoolScreens::betSheetToPdf_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("saved and told where") << QString() << true;
+    // The file cannot be made: the user hears so, never that it was saved.
+    QTest::newRow("folder missing") << QStringLiteral("sumida/") << false;
+}
+
 void TestPoolScreens::betSheetToPdf()
 {
+    QFETCH(QString, folder);
+    QFETCH(bool, written);
     start();
     FormAposta->show();
-    const QString pdf = qEnvironmentVariableIsSet("VELURINO_SHEET_PDF")
+    const QString pdf = written && qEnvironmentVariableIsSet("VELURINO_SHEET_PDF")
                             ? qEnvironmentVariable("VELURINO_SHEET_PDF")
-                            : m_season->path("sheet.pdf");
+                            : m_season->path(folder + "sheet.pdf");
     int resolution = 0;
-    setPrintDialogRunner([&](QPrinter &printer, QWidget *) {
+    Printing::setDialogRunner([&](QPrinter &printer, QWidget *) {
         resolution = printer.resolution();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -439,8 +450,15 @@ void TestPoolScreens::betSheetToPdf()
     });
     FormAposta->CbRodada->setCurrentIndex(4);
     click(FormAposta->BtImprime);
-    QCOMPARE(messages(), QStringList{pdfSavedMessage(QFileInfo(pdf).absoluteFilePath())});
+    const QString path = QFileInfo(pdf).absoluteFilePath();
+    QCOMPARE(m_messages->calls.size(), 1);
+    QCOMPARE(m_messages->calls.first().kind,
+             int(written ? MessageCall::Inform : MessageCall::Error));
+    QCOMPARE(messages(), QStringList{written ? pdfSavedMessage(path) : pdfFailedMessage(path)});
     QCOMPARE(resolution, 1200);
+    QCOMPARE(QFile::exists(pdf), written);
+    if (!written)
+        return;
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
