@@ -152,6 +152,33 @@ void TestPoolScreens::registerAndRemoveMessages()
     QCOMPARE(FormBolao->LbUsers->count(), 0);
     QCOMPARE(TextFile::readLines(poolPath("Lista.txt")), QStringList{});
     QVERIFY(!QFile::exists(poolPath("Ana.txt")));
+
+    // A name too long for its box is cut on screen only: the whole name is the tooltip and what
+    // a screen reader says, in the list and on the bet screen.
+    const QString longName = QStringLiteral("Maria Aparecida dos Santos");
+    registerName(longName);
+    registerName("Bia");
+    messages();
+    QListWidgetItem *item = FormBolao->LbUsers->item(0);
+    QCOMPARE(item->toolTip(), longName);
+    QCOMPARE(item->data(Qt::AccessibleTextRole).toString(), longName);
+    CurrentUser = longName;
+    FormAposta->show();
+    QVERIFY(FormAposta->LabelUser->text().endsWith(QChar(0x2026)));
+    QCOMPARE(FormAposta->LabelUser->toolTip(), longName);
+    QCOMPARE(FormAposta->LabelUser->accessibleName(), longName);
+    FormAposta->hide();
+
+    // Removing the chosen participant leaves no one chosen and no one's counters on view.
+    QTest::mouseClick(FormBolao->LbUsers->viewport(), Qt::LeftButton, {},
+                      FormBolao->LbUsers->visualItemRect(item).center());
+    QVERIFY(!FormBolao->htmlDados->toPlainText().isEmpty());
+    click(FormBolao->BtRemove);
+    QCOMPARE(messages(), QStringList{"Usuário removido."});
+    QCOMPARE(FormBolao->LbUsers->count(), 1);
+    QCOMPARE(FormBolao->LbUsers->currentRow(), -1);
+    QCOMPARE(FormBolao->LbUsers->selectedItems().size(), 0);
+    QCOMPARE(FormBolao->htmlDados->toPlainText(), QString());
 }
 
 void TestPoolScreens::refusedNameNeverReachesTheListBox_data()
@@ -538,6 +565,8 @@ void TestPoolScreens::wholePoolRound()
     for (int row = 0; row < expected.size(); ++row)
         for (int col = 0; col < 6; ++col)
             QCOMPARE(FormRank->Cells(col, row), expected[row][col]);
+    QCOMPARE(accessibleColumnHeaders(FormRank->SGGeral), expected.first());
+    QCOMPARE(FormRank->SGGeral->item(0, 1)->toolTip(), QStringLiteral("Ana"));
     QCOMPARE(TextFile::readLines(m_season->path("Rank.txt")), QStringList({"Ana", "Bia", "Caio"}));
     QCOMPARE(FormRank->SGGeral->rowHeight(0), 24);
     // The grid ends with its last row: the header and three rows, inside a 1-pixel frame.
