@@ -321,12 +321,13 @@ void TestChampionshipScreens::standingsGrid()
     // The column titles are the grid's fixed header, above the 22 rows.
     QCOMPARE(grid->rowCount(), 22);
     QCOMPARE(grid->columnCount(), 10);
-    QCOMPARE(grid->columnWidth(1), 113);
+    QCOMPARE(grid->columnWidth(1), 107);
     QCOMPARE(grid->rowHeight(5), 24);
     QStringList header;
     for (int c = 0; c < 10; ++c)
         header << FormClassifica->Cells(c, 0);
     QCOMPARE(header, (QStringList{"Pos.", "Times", "PG", "J", "V", "E", "D", "GP", "GC", "SG"}));
+    QCOMPARE(accessibleColumnHeaders(grid), header);
     QCOMPARE(FormClassifica->Cells(0, 1), QString("1º"));
     QCOMPARE(FormClassifica->Cells(0, 22), QString("22º"));
     QVERIFY(!(grid->item(2, 4)->flags() & Qt::ItemIsEditable));
