@@ -38,11 +38,6 @@ QWidget *placeForm(Place place)
     return targetOf(place).form;
 }
 
-QWidget *placePanel(Place place)
-{
-    return targetOf(place).panel;
-}
-
 void goTo(QWidget *from, Place place)
 {
     const Target target = targetOf(place);

@@ -26,4 +26,3 @@ void registerPlace(Place place, QWidget *form, QWidget *panel);
 void goTo(QWidget *from, Place place);
 
 QWidget *placeForm(Place place);
-QWidget *placePanel(Place place);

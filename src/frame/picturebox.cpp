@@ -50,13 +50,6 @@ void PictureBox::setPicture(const QImage &picture)
     update();
 }
 
-void PictureBox::clearPicture()
-{
-    m_pending.clear();
-    m_picture = QImage();
-    update();
-}
-
 void PictureBox::loadPicture(const QString &path)
 {
     setPicture(readPicture(path));

@@ -15,7 +15,6 @@ public:
     // The picture shown; one named by loadPictureIfExists is decoded here, at its first use.
     const QImage &picture() const;
     void setPicture(const QImage &picture);
-    void clearPicture();
 
     // Loads `path`; throws VelurinoError when it cannot be read as a picture.
     void loadPicture(const QString &path);
