@@ -22,7 +22,7 @@ namespace {
 
 constexpr int Columns = 10;
 constexpr int GridRows = Season::Teams + 1;
-constexpr int ColumnWidths[Columns] = {30, 113, 30, 30, 30, 30, 30, 30, 30, 30};
+constexpr int ColumnWidths[Columns] = {36, 107, 30, 30, 30, 30, 30, 30, 30, 30};
 const QString Headers[Columns] = {
     QStringLiteral("Pos."), QStringLiteral("Times"), QStringLiteral("PG"), QStringLiteral("J"),
     QStringLiteral("V"),    QStringLiteral("E"),     QStringLiteral("D"),  QStringLiteral("GP"),
@@ -72,7 +72,8 @@ TFormClassifica::TFormClassifica(QWidget *parent)
     makeGridKeyboardReady(StringGrid1, QStringLiteral("Classificação"));
     setAccessibleName(QStringLiteral("Classificação"));
     imVolta->setAccessibleName(QStringLiteral("Voltar"));
-    setTabOrderChain({StringGrid1, ChartPosicoes->CbNome, fiPosicoes, imVolta});
+    setTabOrderChain(
+        {StringGrid1, ChartPosicoes->CbNome, fiPosicoes, imVolta, fiImprimir, fiExportar});
     addBackButton(imVolta);
 
     registerPlace(Place::Standings, this, PanelClassifica);
@@ -160,7 +161,7 @@ void TFormClassifica::addRaceColumns()
     // The two columns take their room from the names, which still fit the longest club's.
     StringGrid1->setGeometry(24, 119, 439, 329);
     StringGrid1->setColumnCount(MarkColumn + 1);
-    StringGrid1->setColumnWidth(1, 93);
+    StringGrid1->setColumnWidth(1, 87);
     StringGrid1->setColumnWidth(MaxColumn, 34);
     StringGrid1->setColumnWidth(MarkColumn, 28);
     const QString headers[] = {QStringLiteral("Máx"), QStringLiteral("Tít")};

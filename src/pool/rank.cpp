@@ -90,7 +90,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGApostas->setGeometry(16, GridTop, BetsWidth, PanelHeight - GridTop - 4);
     SGApostas->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGApostas->setSelectionMode(QAbstractItemView::NoSelection);
-    SGApostas->setFocusPolicy(Qt::NoFocus);
     SGApostas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGApostas->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SGApostas->verticalHeader()->hide();
@@ -136,7 +135,12 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     CbRank->setAccessibleName(QStringLiteral("Rodada"));
     BtAtualizaBolao->setAccessibleName(QStringLiteral("Atualizar ranking"));
     fiVolta->setAccessibleName(QStringLiteral("Voltar"));
-    setTabOrderChain({CbRank, SGGeral, BtAtualizaBolao, fiVolta});
+    makeGridKeyboardReady(SGApostas, QStringLiteral("Apostas da rodada"));
+    // The round list and the table on view, then the buttons as they read: the button beside
+    // the list (one or the other, by mode), the way back, print and export under it.
+    setTabOrderChain(
+        {CbRank, SGGeral, SGApostas, BtAtualizaBolao, fiApostas, fiVolta, fiImprimir, fiExportar});
+    // The chart's list and "Posições" join the chain in addRaceColumns.
     addBackButton(fiVolta);
 
     hover.setBackground(ImRank);
@@ -231,6 +235,7 @@ void TFormRank::showOverallMode()
     fiApostas->hide();
     CbRank->hide();
     BtAtualizaBolao->show();
+    setAccessibleName(QStringLiteral("Ranking geral"));
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("ranking.bmp")));
 }
 
@@ -243,6 +248,7 @@ void TFormRank::showRoundMode()
     fiApostas->show();
     CbRank->show();
     BtAtualizaBolao->hide();
+    setAccessibleName(QStringLiteral("Ranking da rodada"));
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("rodada.bmp")));
 }
 
@@ -425,8 +431,8 @@ void TFormRank::addRaceColumns()
     ChartPosicoes = new PositionChart(PanelRank, QStringLiteral("Participante"));
     ChartPosicoes->setGeometry(16, GridTop, 410, PanelHeight - GridTop - 4);
     ChartPosicoes->hide();
-    setTabOrderChain(
-        {CbRank, SGGeral, ChartPosicoes->CbNome, BtAtualizaBolao, fiPosicoes, fiVolta});
+    setTabOrderChain({CbRank, SGGeral, SGApostas, ChartPosicoes->CbNome, BtAtualizaBolao, fiApostas,
+                      fiPosicoes, fiVolta, fiImprimir, fiExportar});
 
     connect(SGGeral, &QTableWidget::cellClicked, this, [this](int row) { m_pickedRow = row; });
     connect(SGGeral, &QTableWidget::currentCellChanged, this,
