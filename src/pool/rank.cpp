@@ -136,11 +136,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     BtAtualizaBolao->setAccessibleName(QStringLiteral("Atualizar ranking"));
     fiVolta->setAccessibleName(QStringLiteral("Voltar"));
     makeGridKeyboardReady(SGApostas, QStringLiteral("Apostas da rodada"));
-    // The round list and the table on view, then the buttons as they read: the button beside
-    // the list (one or the other, by mode), the way back, print and export under it.
-    setTabOrderChain(
-        {CbRank, SGGeral, SGApostas, BtAtualizaBolao, fiApostas, fiVolta, fiImprimir, fiExportar});
-    // The chart's list and "Posições" join the chain in addRaceColumns.
     addBackButton(fiVolta);
 
     hover.setBackground(ImRank);
@@ -431,6 +426,8 @@ void TFormRank::addRaceColumns()
     ChartPosicoes = new PositionChart(PanelRank, QStringLiteral("Participante"));
     ChartPosicoes->setGeometry(16, GridTop, 410, PanelHeight - GridTop - 4);
     ChartPosicoes->hide();
+    // The round list and the table (or chart) on view, then the buttons as they read: the button
+    // beside the list (one or the other, by mode), the chart's, the way back, print and export.
     setTabOrderChain({CbRank, SGGeral, SGApostas, ChartPosicoes->CbNome, BtAtualizaBolao, fiApostas,
                       fiPosicoes, fiVolta, fiImprimir, fiExportar});
 

@@ -567,6 +567,7 @@ void TestPoolScreens::wholePoolRound()
     for (int row = 0; row < expected.size(); ++row)
         for (int col = 0; col < 6; ++col)
             QCOMPARE(FormRank->Cells(col, row), expected[row][col]);
+    // Overall, who can still win follows the table's columns.
     QCOMPARE(accessibleColumnHeaders(FormRank->SGGeral),
              expected.first() + QStringList({"Máx", "Tít"}));
     QCOMPARE(FormRank->SGGeral->item(0, 1)->toolTip(), QStringLiteral("Ana"));
