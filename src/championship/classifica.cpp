@@ -69,7 +69,7 @@ TFormClassifica::TFormClassifica(QWidget *parent)
     makeGridKeyboardReady(StringGrid1, QStringLiteral("Classificação"));
     setAccessibleName(QStringLiteral("Classificação"));
     imVolta->setAccessibleName(QStringLiteral("Voltar"));
-    setTabOrder(StringGrid1, imVolta);
+    setTabOrderChain({StringGrid1, imVolta, fiImprimir, fiExportar});
     addBackButton(imVolta);
 
     registerPlace(Place::Standings, this, PanelClassifica);

@@ -88,7 +88,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGApostas = new QTableWidget(0, Season::MatchesPerRound + 2, PanelRank);
     SGApostas->setGeometry(16, GridTop, BetsWidth, PanelHeight - GridTop - 4);
     styleTable(SGApostas, RowHeight);
-    SGApostas->setFocusPolicy(Qt::NoFocus);
     SGApostas->setColumnWidth(Season::MatchesPerRound + 1, BetsPointsWidth);
     SGApostas->setColumnWidth(0, BetsNameWidth);
     QStringList betHeaders{QStringLiteral("Usuário")};
@@ -128,7 +127,11 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     CbRank->setAccessibleName(QStringLiteral("Rodada"));
     BtAtualizaBolao->setAccessibleName(QStringLiteral("Atualizar ranking"));
     fiVolta->setAccessibleName(QStringLiteral("Voltar"));
-    setTabOrderChain({CbRank, SGGeral, BtAtualizaBolao, fiVolta});
+    makeGridKeyboardReady(SGApostas, QStringLiteral("Apostas da rodada"));
+    // The round list and the table on view, then the buttons as they read: the button beside
+    // the list (one or the other, by mode), the way back, print and export under it.
+    setTabOrderChain(
+        {CbRank, SGGeral, SGApostas, BtAtualizaBolao, fiApostas, fiVolta, fiImprimir, fiExportar});
     addBackButton(fiVolta);
 
     hover.setBackground(ImRank);
@@ -221,6 +224,7 @@ void TFormRank::showOverallMode()
     fiApostas->hide();
     CbRank->hide();
     BtAtualizaBolao->show();
+    setAccessibleName(QStringLiteral("Ranking geral"));
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("ranking.bmp")));
 }
 
@@ -232,6 +236,7 @@ void TFormRank::showRoundMode()
     fiApostas->show();
     CbRank->show();
     BtAtualizaBolao->hide();
+    setAccessibleName(QStringLiteral("Ranking da rodada"));
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("rodada.bmp")));
 }
 

@@ -88,7 +88,7 @@ QStringList TestChampionshipScreens::boxTexts() const
 {
     QStringList texts;
     for (int k = 0; k < 11; ++k)
-        texts << FormTabela->homeBoxes[k]->text() << FormTabela->awayBoxes[k]->text();
+        texts << FormTabela->home(k + 1)->text() << FormTabela->away(k + 1)->text();
     return texts;
 }
 
@@ -134,8 +134,8 @@ void TestChampionshipScreens::roundTableLockStates()
     QVERIFY(FormTabela->htmlLite1->toPlainText().contains(
         QRegularExpression(QStringLiteral("Jogos da rodada %1\\b").arg(shown))));
     for (int k = 0; k < 11; ++k) {
-        QCOMPARE(FormTabela->homeBoxes[k]->isEnabled(), boxesOpen);
-        QCOMPARE(FormTabela->awayBoxes[k]->isEnabled(), boxesOpen);
+        QCOMPARE(FormTabela->home(k + 1)->isEnabled(), boxesOpen);
+        QCOMPARE(FormTabela->away(k + 1)->isEnabled(), boxesOpen);
     }
     QCOMPARE(FormTabela->BtAtualiza->isEnabled(), storeEnabled);
     QCOMPARE(FormTabela->BtDesfaz->isEnabled(), withdrawEnabled);
