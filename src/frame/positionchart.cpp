@@ -132,7 +132,7 @@ void PositionChart::setEntrants(const QStringList &names, const QList<QList<int>
 
 void PositionChart::choose(int index)
 {
-    CbNome->setCurrentIndex(std::clamp(index, 0, int(CbNome->count()) - 1));
+    CbNome->setCurrentIndex(CbNome->count() == 0 ? -1 : std::clamp(index, 0, CbNome->count() - 1));
     refresh();
 }
 

@@ -88,15 +88,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
 
     SGApostas = new QTableWidget(0, Season::MatchesPerRound + 2, PanelRank);
     SGApostas->setGeometry(16, GridTop, BetsWidth, PanelHeight - GridTop - 4);
-    SGApostas->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGApostas->setSelectionMode(QAbstractItemView::NoSelection);
-    SGApostas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SGApostas->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    SGApostas->verticalHeader()->hide();
-    SGApostas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SGApostas->verticalHeader()->setDefaultSectionSize(RowHeight);
-    SGApostas->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SGApostas->horizontalHeader()->setFixedHeight(RowHeight);
+    styleTable(SGApostas, RowHeight);
     SGApostas->setColumnWidth(Season::MatchesPerRound + 1, BetsPointsWidth);
     SGApostas->setColumnWidth(0, BetsNameWidth);
     QStringList betHeaders{QStringLiteral("Usuário")};
@@ -106,6 +98,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     }
     betHeaders << QStringLiteral("PG");
     SGApostas->setHorizontalHeaderLabels(betHeaders);
+    SGApostas->horizontalHeaderItem(0)->setTextAlignment(cellAlignment(CellKind::Name));
     QFont small = SGApostas->font();
     small.setPixelSize(11);
     SGApostas->setFont(small);
@@ -301,6 +294,8 @@ void TFormRank::fillBets()
     const auto put = [this](int row, int col, const QString &text, BetCell::Hit hit) {
         QTableWidgetItem *item = cell(text);
         item->setTextAlignment(col == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        if (col == 0)
+            item->setToolTip(text); // a long name is cut with "…" in the narrow column
         if (hit == BetCell::Exact) {
             item->setBackground(ExactColour);
             item->setForeground(Qt::white);
@@ -328,11 +323,13 @@ void TFormRank::fillBets()
             put(r + 1, k + 1, row.bets.at(k).text, row.bets.at(k).hit);
         put(r + 1, Season::MatchesPerRound + 1, QString::number(row.counters.PG), BetCell::Miss);
     }
-    const int height = PanelHeight - GridTop - 4;
-    const bool scrolls = (SGApostas->rowCount() + 1) * RowHeight + 2 > height;
+    // As the ranking's table, this one ends with its last row; past the panel's edge it scrolls.
+    const int room = PanelHeight - GridTop - 4;
+    const int fitted = (SGApostas->rowCount() + 1) * RowHeight + 2 * SGApostas->frameWidth();
+    const bool scrolls = fitted > room;
     SGApostas->setGeometry(
         16, GridTop, BetsWidth + (scrolls ? SGApostas->verticalScrollBar()->sizeHint().width() : 0),
-        height);
+        std::min(fitted, room));
     SGApostas->show();
 }
 

@@ -666,6 +666,9 @@ void TestPoolScreens::closedRoundBetsPrintedAndExported()
     QVERIFY(FormRank->SGApostas->isVisible());
     QCOMPARE(FormRank->SGApostas->item(0, 1)->text(), QStringLiteral("2x1"));
     QCOMPARE(FormRank->SGApostas->item(1, 0)->text(), QStringLiteral("Ana"));
+    QCOMPARE(FormRank->SGApostas->item(1, 0)->toolTip(), QStringLiteral("Ana"));
+    // As the ranking's, the bets table ends with its last row: header, results and Ana.
+    QCOMPARE(FormRank->SGApostas->height(), 3 * 24 + 2);
     QCOMPARE(FormRank->SGApostas->item(1, 12)->text(), QStringLiteral("66")); // 11 exact
     QCOMPARE(FormRank->CbRank->count(), 1); // the open round 2 is never offered
 
