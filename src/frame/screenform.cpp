@@ -8,11 +8,52 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 
 #include <cmath>
+
+namespace {
+
+// Gives the keyboard back to the screen under a message box or dialog once it closes: without a
+// window manager nobody else does, and every key after the box would go nowhere.
+class DialogCloseWatcher : public QObject
+{
+public:
+    using QObject::QObject;
+
+    static void install()
+    {
+        static bool installed = false;
+        if (installed || !qApp)
+            return;
+        installed = true;
+        qApp->installEventFilter(new DialogCloseWatcher(qApp));
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched->isWidgetType()) {
+            auto *dialog = qobject_cast<QDialog *>(watched);
+            QWidget *owner =
+                dialog && dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+            if (owner && qobject_cast<ScreenForm *>(owner))
+                QMetaObject::invokeMethod(
+                    owner,
+                    [owner] {
+                        if (owner->isVisible() && !QApplication::activeModalWidget() &&
+                            QApplication::activeWindow() != owner)
+                            owner->activateWindow();
+                    },
+                    Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 int centredOffset(int area, int panel)
 {
@@ -40,6 +81,7 @@ Panel::Panel(QWidget *parent, const QRect &designBounds) : QWidget(parent)
 ScreenForm::ScreenForm(const QString &name, QWidget *parent) : QWidget(parent)
 {
     setObjectName(name);
+    DialogCloseWatcher::install();
     // The taskbar and the window switcher show the program's title, not a form's name.
     setWindowTitle(AppTitle);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -83,8 +125,13 @@ void ScreenForm::FormResize()
 void ScreenForm::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        guarded(this, [this] { FormShow(); });
+    if (event->spontaneous())
+        return;
+    guarded(this, [this] { FormShow(); });
+    // A screen opens at its first control; the main form's menus keep the button last used, so
+    // that a user coming back finds his place.
+    if (!closesProgram)
+        focusFirst();
 }
 
 void ScreenForm::resizeEvent(QResizeEvent *event)
@@ -157,6 +204,34 @@ bool ScreenForm::focusFrom(QWidget *start, bool next)
     return false;
 }
 
+void ScreenForm::focusFirst()
+{
+    QList<QWidget *> ring;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (takesTab(w))
+            ring << w;
+    if (ring.isEmpty())
+        return;
+    const auto isButton = [](QWidget *w) {
+        const auto *button = qobject_cast<TFocusImage *>(w);
+        return button && !button->isBackdrop();
+    };
+    // The boxes and lists come first and the buttons after them, so the round starts where the
+    // buttons end; on a screen of buttons only, at the top left one.
+    for (qsizetype i = 0; i < ring.size(); ++i)
+        if (!isButton(ring.at(i)) && isButton(ring.at((i + ring.size() - 1) % ring.size()))) {
+            ring.at(i)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    const auto place = [this](QWidget *w) {
+        const QPoint at = w->mapTo(this, QPoint());
+        return std::pair(at.y(), at.x());
+    };
+    (*std::min_element(ring.begin(), ring.end(), [&](QWidget *a, QWidget *b) {
+        return place(a) < place(b);
+    }))->setFocus(Qt::TabFocusReason);
+}
+
 bool ScreenForm::focusNextPrevChild(bool next)
 {
     return focusFrom(focusWidget() ? focusWidget() : this, next);
@@ -170,7 +245,7 @@ bool ScreenForm::event(QEvent *event)
     if (event->type() == QEvent::WindowActivate) {
         QWidget *focus = focusWidget();
         if (!focus || !takesTab(focus))
-            focusFrom(this, true);
+            focusFirst();
     }
     return handled;
 }

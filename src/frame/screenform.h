@@ -65,6 +65,9 @@ private:
     // Whether Tab may stop at `w`: on view, enabled and not under another panel.
     bool takesTab(QWidget *w) const;
     bool focusFrom(QWidget *start, bool next);
+    // Gives the focus to the screen's first control: its first box or list, or with buttons only
+    // the top left button.
+    void focusFirst();
 
     QList<QWidget *> m_centredPanels;
     QList<TFocusImage *> m_backButtons;

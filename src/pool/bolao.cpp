@@ -126,9 +126,15 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
     bindClick(fiSair, this, [this] { fiSairClick(); });
     connect(LbUsers, &QListWidget::itemClicked, this,
             [this] { guarded(this, [this] { LbUsersClick(); }); });
-    // Return on a participant chosen with the arrow keys takes it, as a click does.
-    connect(LbUsers, &QListWidget::itemActivated, this,
-            [this] { guarded(this, [this] { LbUsersClick(); }); });
+    // Return on a participant chosen with the arrow keys takes it, as a click does: chosen too
+    // when the list only showed where its focus was, so the counters on view are always those
+    // of the participant "Apostar" takes.
+    connect(LbUsers, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        guarded(this, [this, item] {
+            LbUsers->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+            LbUsersClick();
+        });
+    });
 
     registerPlace(Place::PoolHub, this, PanelBolao);
     guarded(this, [this] { FormCreate(); });
