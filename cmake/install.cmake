@@ -38,11 +38,11 @@ set(CPACK_PACKAGE_NAME velurino)
 set(CPACK_PACKAGE_VENDOR "Equipe Velurino")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Campeonato Velurino 2005: tabela, classificação, times e bolão de uma temporada")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Acompanhe uma temporada do campeonato de futebol Velurino: digite os resultados
- das 42 rodadas, veja a classificação, os escudos e mascotes dos 22 times, o
- regulamento e a história, e organize um bolão com palpites, cartela impressa e
- ranking.")
+# The summary is the package's one-line synopsis; this is the text under it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Acompanhe uma temporada do campeonato de futebol Velurino: digite os resultados
+das 42 rodadas, veja a classificação, os escudos e mascotes dos 22 times, o
+regulamento e a história, e organize um bolão com palpites, cartela impressa e
+ranking.")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -2,10 +2,12 @@
 
 #include "platform/messages.h"
 
+#include <QAccessible>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QTableWidget>
 
 namespace {
 
@@ -96,4 +98,17 @@ MessageRecorder::MessageRecorder(bool answer) : answer(answer)
 MessageRecorder::~MessageRecorder()
 {
     Messages::setHandler({});
+}
+
+QStringList accessibleColumnHeaders(QTableWidget *grid)
+{
+    QStringList names;
+    QAccessibleTableInterface *table =
+        QAccessible::queryAccessibleInterface(grid)->tableInterface();
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const QList<QAccessibleInterface *> headers =
+            table->cellAt(0, c)->tableCellInterface()->columnHeaderCells();
+        names << (headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name));
+    }
+    return names;
 }

@@ -45,3 +45,8 @@ public:
     QList<Call> calls;
     bool answer;
 };
+
+class QTableWidget;
+// The column headers of `grid` as a screen reader reads them, through each column's cell in the
+// first row.
+QStringList accessibleColumnHeaders(QTableWidget *grid);

@@ -96,8 +96,8 @@ TForm1::TForm1(QWidget *parent) : ScreenForm(QStringLiteral("Form1"), parent)
     for (const auto &[button, label] : labels)
         button->setAccessibleName(QString::fromUtf8(label));
     // The start panel's buttons first, so that the first focus never falls under it on the menu.
-    setTabOrderChain({fiVelurino, fiBolao, fiOut, fiTabela, fiClassifica, fiTimes, fiRegulamento,
-                      fiHistoria, FocusImage1});
+    setTabOrderChain({fiVelurino, fiBolao, fiOut, fiTabela, fiClassifica, fiTimes, fiCopiar,
+                      fiRestaurar, fiRegulamento, fiNovaTemporada, fiHistoria, FocusImage1});
     addBackButton(fiOut);
     addBackButton(FocusImage1);
     PanelInicio->installEventFilter(this);

@@ -150,6 +150,8 @@ int main(int argc, char *argv[])
 #endif
     });
     Form1->show();
+    // Without a window manager nobody else gives the first window the keyboard.
+    Form1->activateWindow();
     const int status = QApplication::exec();
     destroyScreens();
     return status;

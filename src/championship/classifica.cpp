@@ -20,7 +20,7 @@ namespace {
 
 constexpr int Columns = 10;
 constexpr int GridRows = Season::Teams + 1;
-constexpr int ColumnWidths[Columns] = {30, 113, 30, 30, 30, 30, 30, 30, 30, 30};
+constexpr int ColumnWidths[Columns] = {36, 107, 30, 30, 30, 30, 30, 30, 30, 30};
 const QString Headers[Columns] = {
     QStringLiteral("Pos."), QStringLiteral("Times"), QStringLiteral("PG"), QStringLiteral("J"),
     QStringLiteral("V"),    QStringLiteral("E"),     QStringLiteral("D"),  QStringLiteral("GP"),
@@ -69,7 +69,7 @@ TFormClassifica::TFormClassifica(QWidget *parent)
     makeGridKeyboardReady(StringGrid1, QStringLiteral("Classificação"));
     setAccessibleName(QStringLiteral("Classificação"));
     imVolta->setAccessibleName(QStringLiteral("Voltar"));
-    setTabOrder(StringGrid1, imVolta);
+    setTabOrderChain({StringGrid1, imVolta, fiImprimir, fiExportar});
     addBackButton(imVolta);
 
     registerPlace(Place::Standings, this, PanelClassifica);

@@ -12,13 +12,6 @@
 
 TFormTabela *FormTabela = nullptr;
 
-namespace {
-
-constexpr int BoxTops[Season::MatchesPerRound] = {126, 152, 178, 205, 230, 256,
-                                                  282, 309, 334, 360, 386};
-
-} // namespace
-
 TFormTabela::TFormTabela(QWidget *parent) : ScreenForm(QStringLiteral("FormTabela"), parent)
 {
     const SimpleScreenParts parts = makeScreenPanel(this, {0, 0, PanelWidth, PanelHeight});
@@ -37,31 +30,11 @@ TFormTabela::TFormTabela(QWidget *parent) : ScreenForm(QStringLiteral("FormTabel
     setupRoundPageView(htmlLite1, true);
     htmlLite1->move(9, 110);
 
-    for (int k = 0; k < Season::MatchesPerRound; ++k) {
-        homeBoxes[k] = new ScoreBox(PanelTabela);
-        homeBoxes[k]->setGeometry(168, BoxTops[k], 33, 19);
-        homeBoxes[k]->setObjectName(QStringLiteral("c%1").arg(k + 1));
-        awayBoxes[k] = new ScoreBox(PanelTabela);
-        awayBoxes[k]->setGeometry(216, BoxTops[k], 33, 19);
-        awayBoxes[k]->setObjectName(QStringLiteral("v%1").arg(k + 1));
-    }
-    ScoreBox **home[] = {&c1, &c2, &c3, &c4, &c5, &c6, &c7, &c8, &c9, &c10, &c11};
-    ScoreBox **away[] = {&v1, &v2, &v3, &v4, &v5, &v6, &v7, &v8, &v9, &v10, &v11};
-    for (int k = 0; k < Season::MatchesPerRound; ++k) {
-        *home[k] = homeBoxes[k];
-        *away[k] = awayBoxes[k];
-    }
-
+    placeScoreBoxes(PanelTabela);
     // Tab walks the round list, then each match home then away, then the page.
-    QWidget *previous = CbRodadas;
-    for (int k = 0; k < Season::MatchesPerRound; ++k) {
-        setTabOrder(previous, homeBoxes[k]);
-        setTabOrder(homeBoxes[k], awayBoxes[k]);
-        previous = awayBoxes[k];
-    }
-    setTabOrder(previous, htmlLite1);
+    chainScoreTabs(CbRodadas, htmlLite1);
     setTabOrderChain({htmlLite1, BtAtualiza, BtDesfaz, BtVolta});
-    v11->setReturnTarget(BtAtualiza);
+    setEntryButtons(BtAtualiza, BtDesfaz);
     setAccessibleName(QStringLiteral("Tabela de jogos"));
     CbRodadas->setAccessibleName(QStringLiteral("Rodada"));
     htmlLite1->setAccessibleName(QStringLiteral("Jogos da rodada"));
@@ -115,31 +88,12 @@ void TFormTabela::FormShow()
 void TFormTabela::lockRound()
 {
     htmlLite1->setPage(QString());
-    clearBoxes();
-    setBoxes(false);
-    BtAtualiza->setEnabled(false);
-    BtDesfaz->setEnabled(false);
+    showEntry(Entry::Locked);
 }
 
 int TFormTabela::shownRound() const
 {
     return CbRodadas->currentIndex() + 1;
-}
-
-void TFormTabela::setBoxes(bool enabled)
-{
-    for (int k = 0; k < Season::MatchesPerRound; ++k) {
-        homeBoxes[k]->setEnabled(enabled);
-        awayBoxes[k]->setEnabled(enabled);
-    }
-}
-
-void TFormTabela::clearBoxes()
-{
-    for (int k = 0; k < Season::MatchesPerRound; ++k) {
-        homeBoxes[k]->clear();
-        awayBoxes[k]->clear();
-    }
 }
 
 void TFormTabela::CbRodadasChange()
@@ -157,27 +111,14 @@ void TFormTabela::CbRodadasChange()
         throw;
     }
     htmlLite1->setPage(view.page);
-    QList<QLineEdit *> boxes;
-    for (int k = 0; k < Season::MatchesPerRound; ++k)
-        boxes << homeBoxes[k] << awayBoxes[k];
-    nameScoreBoxes(boxes, Season::readRoundClubs(DataDir(), n));
-    BtAtualiza->setEnabled(true);
-    BtDesfaz->setEnabled(false);
-    clearBoxes();
-    setBoxes(true);
-    if (view.stored) {
-        for (int k = 0; k < Season::MatchesPerRound; ++k) {
-            homeBoxes[k]->setText(view.stored->at(2 * k));
-            awayBoxes[k]->setText(view.stored->at(2 * k + 1));
-        }
-        BtAtualiza->setEnabled(false);
-        BtDesfaz->setEnabled(true);
-        setBoxes(false);
-    }
+    nameScoreBoxes(Season::readRoundClubs(DataDir(), n));
     storedRounds = view.storedRounds;
-    if (n - 1 > storedRounds) {
-        setBoxes(false);
-        BtAtualiza->setEnabled(false);
+    if (view.stored) {
+        setScoreTexts(*view.stored);
+        showEntry(Entry::Stored);
+    } else {
+        // A round before the count without results (one withdrawn out of order) opens again.
+        showEntry(view.state == Season::RoundState::Later ? Entry::Locked : Entry::Open);
     }
 }
 
@@ -186,13 +127,8 @@ void TFormTabela::BtAtualizaClick()
     const int n = shownRound();
     if (n < 1)
         return;
-    QStringList boxes;
-    for (int k = 0; k < Season::MatchesPerRound; ++k)
-        boxes << homeBoxes[k]->text() << awayBoxes[k]->text();
-    storedRounds = Results::storeRoundResults(DataDir(), n, boxes);
-    setBoxes(false);
-    BtAtualiza->setEnabled(false);
-    BtDesfaz->setEnabled(true);
+    storedRounds = Results::storeRoundResults(DataDir(), n, scoreTexts());
+    showEntry(Entry::Stored);
     inform(this, QStringLiteral("Tabela Atualizada. "));
 }
 
@@ -202,10 +138,7 @@ void TFormTabela::BtDesfazClick()
     if (n < 1)
         return;
     storedRounds = Results::undoRoundResults(DataDir(), n);
-    clearBoxes();
-    setBoxes(true);
-    BtAtualiza->setEnabled(true);
-    BtDesfaz->setEnabled(false);
+    showEntry(Entry::Open);
 }
 
 void TFormTabela::BtVoltaClick()

@@ -6,15 +6,13 @@
 
 #include "frame/focusimage.h"
 #include "frame/hover.h"
-#include "frame/scorebox.h"
+#include "frame/scoregrid.h"
 #include "frame/screenform.h"
 #include "platform/htmlview.h"
 
 #include <QComboBox>
 
-#include <array>
-
-class TFormTabela : public ScreenForm
+class TFormTabela : public ScreenForm, public ScoreGrid
 {
     Q_OBJECT
 
@@ -28,11 +26,6 @@ public:
     TFocusImage *BtVolta;
     QComboBox *CbRodadas;
     HtmlView *htmlLite1;
-    ScoreBox *c1, *c2, *c3, *c4, *c5, *c6, *c7, *c8, *c9, *c10, *c11;
-    ScoreBox *v1, *v2, *v3, *v4, *v5, *v6, *v7, *v8, *v9, *v10, *v11;
-    // c1..c11 and v1..v11 by match.
-    std::array<ScoreBox *, 11> homeBoxes;
-    std::array<ScoreBox *, 11> awayBoxes;
 
     RegionHover hover; // "tabelaon.bmp" / "tabela.bmp" on ImTabela
 
@@ -56,8 +49,6 @@ private:
     // The round shown, or 0 when none is selected.
     int shownRound() const;
     void lockRound();
-    void setBoxes(bool enabled);
-    void clearBoxes();
 };
 
 extern TFormTabela *FormTabela;

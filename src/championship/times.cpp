@@ -126,6 +126,7 @@ void TFormTimes::FormCreate()
     // Each showing starts on the grid, whatever the last bitmaps load did.
     PanelTimes->setVisible(true);
     PanelDetalhe->setVisible(false);
+    setAccessibleName(QStringLiteral("Times"));
     hover.load(QStringLiteral("timeson.bmp"), QStringLiteral("times.bmp"));
     maximise();
 }
@@ -145,7 +146,10 @@ void TFormTimes::TimeClick(TFocusImage *sender)
                                   key + QStringLiteral(".bmp"));
     ImMascote->loadPictureIfExists(DataDir() + QStringLiteral("mascote/"),
                                    key + QStringLiteral(".bmp"));
-    TitleDetalhe->setTexts(TeamDetails::readDisplayName(DataDir(), key));
+    const QString club = TeamDetails::readDisplayName(DataDir(), key);
+    TitleDetalhe->setTexts(club);
+    // A screen reader names the window after the club on view.
+    setAccessibleName(club);
     if (!page)
         inform(this, QStringLiteral("Erro. Reinstale o programa."));
     htmlDetalhe->setPage(page.value_or(QString()));
@@ -157,6 +161,7 @@ void TFormTimes::ImSairDetalhesClick()
 {
     PanelTimes->setVisible(true);
     PanelDetalhe->setVisible(false);
+    setAccessibleName(QStringLiteral("Times"));
 }
 
 void TFormTimes::fiTimesSairClick()

@@ -78,9 +78,17 @@ public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        if (type == QEvent::KeyPress)
+        if (type == QEvent::KeyPress) {
+            // The first Tab after the mouse shows which button holds the focus rather than
+            // moving on from a button the user never saw lit.
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            auto *button = qobject_cast<TFocusImage *>(QApplication::focusWidget());
+            const bool reveal = !focusShown && button && !button->isLit() &&
+                                (key == Qt::Key_Tab || key == Qt::Key_Backtab);
             setShown(true);
-        else if (type == QEvent::MouseButtonPress)
+            if (reveal && button->isLit())
+                return true;
+        } else if (type == QEvent::MouseButtonPress)
             setShown(false);
         return QObject::eventFilter(watched, event);
     }
@@ -137,8 +145,8 @@ bool TFocusImage::isCovered() const
 
 void TFocusImage::updateLight()
 {
-    const bool lit =
-        isEnabled() && isVisible() && (m_hovered || (hasFocus() && focusShown && !m_backdrop));
+    const bool lit = isEnabled() && isVisible() &&
+                     (m_hovered || (hasFocus() && focusShown && !m_backdrop && !isCovered()));
     if (lit == m_lit)
         return;
     m_lit = lit;

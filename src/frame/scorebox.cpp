@@ -35,19 +35,6 @@ QChar ScoreBox::KeyPress(QChar key)
     return QChar();
 }
 
-void nameScoreBoxes(const QList<QLineEdit *> &boxes, const QStringList &clubs)
-{
-    for (qsizetype i = 0; i < boxes.size(); ++i) {
-        const bool home = i % 2 == 0;
-        boxes.at(i)->setAccessibleName(
-            i < clubs.size()
-                ? clubs.at(i) + QStringLiteral(", gols")
-                : QStringLiteral("Jogo %1, gols do %2")
-                      .arg(i / 2 + 1)
-                      .arg(home ? QStringLiteral("mandante") : QStringLiteral("visitante")));
-    }
-}
-
 void ScoreBox::keyPressEvent(QKeyEvent *event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&

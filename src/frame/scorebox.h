@@ -40,8 +40,3 @@ protected:
 private:
     QWidget *m_returnTarget = nullptr;
 };
-
-// Names each box for a screen reader after the club whose goals it holds ("Estrela, gols").
-// `boxes` and `clubs` run home then away of match 1, then match 2, ...; without clubs (a fixture
-// that could not be read) a box is named by its match and side.
-void nameScoreBoxes(const QList<QLineEdit *> &boxes, const QStringList &clubs);

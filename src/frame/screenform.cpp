@@ -137,20 +137,42 @@ void ScreenForm::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-bool ScreenForm::focusNextPrevChild(bool next)
+bool ScreenForm::takesTab(QWidget *w) const
 {
-    QWidget *start = focusWidget() ? focusWidget() : this;
+    return w != this && w->window() == this && !w->focusProxy() &&
+           (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() &&
+           w->isVisibleTo(this) && !coveredInWindow(w);
+}
+
+bool ScreenForm::focusFrom(QWidget *start, bool next)
+{
     QWidget *w = start;
     do {
         w = next ? w->nextInFocusChain() : w->previousInFocusChain();
-        if (w != this && w->window() == this && !w->focusProxy() &&
-            (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && w->isEnabled() &&
-            w->isVisibleTo(this) && !coveredInWindow(w)) {
+        if (takesTab(w)) {
             w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
     } while (w != start);
     return false;
+}
+
+bool ScreenForm::focusNextPrevChild(bool next)
+{
+    return focusFrom(focusWidget() ? focusWidget() : this, next);
+}
+
+bool ScreenForm::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // The window system hands the focus to the first control that takes it, even one under
+    // another panel; the keyboard starts at the first control the user sees instead.
+    if (event->type() == QEvent::WindowActivate) {
+        QWidget *focus = focusWidget();
+        if (!focus || !takesTab(focus))
+            focusFrom(this, true);
+    }
+    return handled;
 }
 
 void setTabOrderChain(std::initializer_list<QWidget *> widgets)

@@ -50,6 +50,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     // Tab passes by controls that another panel covers.
     bool focusNextPrevChild(bool next) override;
+    bool event(QEvent *event) override;
 
     virtual void FormShow() {}
     virtual void FormResize();
@@ -61,6 +62,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Whether Tab may stop at `w`: on view, enabled and not under another panel.
+    bool takesTab(QWidget *w) const;
+    bool focusFrom(QWidget *start, bool next);
+
     QList<QWidget *> m_centredPanels;
     QList<TFocusImage *> m_backButtons;
 };
@@ -73,7 +78,6 @@ int centredOffset(int area, int panel);
 // Quarter steps keep every edge of the panel and its controls (multiples of 4 pixels) on whole
 // pixels, so a lit button covers exactly its place.
 double panelScale(const QSize &screen);
-
 
 // Runs `handler` inside the guard on every click of `button`.
 void bindClick(TFocusImage *button, QWidget *owner, std::function<void()> handler);

@@ -46,7 +46,7 @@ void printTable(QWidget *owner, const ExportTable &table)
 {
     const QDateTime now = QDateTime::currentDateTime();
     Printing::printOrSavePdf(
-        owner, table.fileStem + QStringLiteral(".pdf"),
+        owner, {table.fileStem + QStringLiteral(".pdf")},
         [&](QPrinter &printer) { Printing::printTableOn(table, now, printer); });
 }
 

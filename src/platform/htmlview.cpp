@@ -162,14 +162,3 @@ void HtmlView::mouseReleaseEvent(QMouseEvent *event)
     QTextBrowser::mouseReleaseEvent(event);
     m_pressedAnchor.clear();
 }
-
-void setupRoundPageView(HtmlView *view, bool selectable)
-{
-    view->resize(RoundPageLayout::ViewWidth, RoundPageLayout::ViewHeight);
-    view->setDefaultBackground(Qt::white);
-    view->setBorder(HtmlView::Border::Single);
-    view->setScrollBarsVisible(false);
-    view->setDefaultFontFace(QStringLiteral("Times New Roman"));
-    view->setFixedFontFace(QStringLiteral("Courier New"));
-    view->setSelectable(selectable);
-}

@@ -54,18 +54,3 @@ private:
     QString m_pictureDir;
     QString m_pressedAnchor;
 };
-
-// The view that shows a round page under the 22 score boxes (round table and bet entry): the
-// delivered pages are laid out for exactly these settings.
-void setupRoundPageView(HtmlView *view, bool selectable);
-
-// Where the score boxes lie relative to the round page view's top-left corner.
-namespace RoundPageLayout {
-constexpr int ViewWidth = 625;
-constexpr int ViewHeight = 313;
-constexpr int HomeBoxX = 159;
-constexpr int AwayBoxX = 207;
-constexpr int BoxWidth = 33;
-constexpr int BoxHeight = 19;
-constexpr int BoxY[11] = {16, 42, 68, 95, 120, 146, 172, 199, 224, 250, 276};
-} // namespace RoundPageLayout

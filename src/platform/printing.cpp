@@ -5,6 +5,8 @@
 #include "platform/velurinoerror.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrintDialog>
@@ -20,9 +22,11 @@ PrintDialogRunner &runner()
     return value;
 }
 
-bool runPrintDialog(QPrinter &printer, QWidget *owner)
+bool runPrintDialog(QPrinter &printer, QWidget *owner, int pages)
 {
     QPrintDialog dialog(&printer, owner);
+    if (pages > 0)
+        dialog.setMinMax(1, pages);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -42,25 +46,45 @@ void setDialogRunner(PrintDialogRunner value)
     runner() = std::move(value);
 }
 
-QString savedMessage(const QString &path)
+QString pdfMessage(const QString &text, const QString &path)
 {
-    return QStringLiteral("O arquivo foi gravado em \"%1\". ").arg(QDir::toNativeSeparators(path));
+    return text.arg(QDir::toNativeSeparators(path));
 }
 
-bool printOrSavePdf(QWidget *owner, const QString &pdfName,
+QString savedMessage(const QString &path)
+{
+    return pdfMessage(PrintJob{}.savedText, path);
+}
+
+bool printOrSavePdf(QWidget *owner, const PrintJob &job,
                     const std::function<void(QPrinter &)> &print)
 {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir(Choosers::documentsFolder()).filePath(pdfName));
+        printer.setOutputFileName(QDir(Choosers::documentsFolder()).filePath(job.pdfName));
     }
-    const bool confirmed = runner() ? runner()(printer, owner) : runPrintDialog(printer, owner);
+    const bool confirmed =
+        runner() ? runner()(printer, owner) : runPrintDialog(printer, owner, job.pages);
     if (!confirmed)
         return false;
-    print(printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        inform(owner, savedMessage(printer.outputFileName()));
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty()) {
+        print(printer);
+        return true;
+    }
+    const QString file = QFileInfo(printer.outputFileName()).absoluteFilePath();
+    // The user chose to replace this file; an older copy left in place would pass for the new
+    // one when the write fails.
+    QFile::remove(file);
+    try {
+        print(printer);
+    } catch (const VelurinoError &) {
+        throw VelurinoError(pdfMessage(job.failedText, file));
+    }
+    const QFileInfo written(file);
+    if (!written.isFile() || written.size() == 0)
+        throw VelurinoError(pdfMessage(job.failedText, file));
+    inform(owner, pdfMessage(job.savedText, file));
     return true;
 }
 
@@ -187,7 +211,8 @@ void printTableOn(const ExportTable &table, const QDateTime &when, QPrinter &pri
     drawTablePages(table, when, painter, printer.resolution(),
                    printer.pageRect(QPrinter::DevicePixel).size().toSize(),
                    [&printer] { printer.newPage(); });
-    painter.end();
+    if (!painter.end())
+        throw VelurinoError(QStringLiteral("Não foi possível imprimir a tabela."));
 }
 
 } // namespace Printing

@@ -3,7 +3,6 @@
 #include "championship/rules/seasonfiles.h"
 #include "frame/controls.h"
 #include "frame/navigation.h"
-#include "frame/scorebox.h"
 #include "platform/datadirs.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -63,34 +62,17 @@ TFormAposta::TFormAposta(QWidget *parent) : ScreenForm(QStringLiteral("FormApost
     setupRoundPageView(htmlAposta, false);
     htmlAposta->move(9, 111);
 
-    ScoreBox **homes[11] = {&c1, &c2, &c3, &c4, &c5, &c6, &c7, &c8, &c9, &c10, &c11};
-    ScoreBox **aways[11] = {&v1, &v2, &v3, &v4, &v5, &v6, &v7, &v8, &v9, &v10, &v11};
-    for (int k = 0; k < 11; ++k) {
-        for (auto [box, x, name] : {std::tuple{homes[k], 168, QStringLiteral("c%1")},
-                                    std::tuple{aways[k], 216, QStringLiteral("v%1")}}) {
-            *box = new ScoreBox(PanelAposta);
-            (*box)->setObjectName(name.arg(k + 1));
-            (*box)->setGeometry(x, BoxTops[k], 33, 19);
-        }
-        m_home[k] = *homes[k];
-        m_away[k] = *aways[k];
-    }
-    QWidget *previous = CbRodada;
-    setTabOrder(previous, htmlAposta);
-    previous = htmlAposta;
-    for (int k = 0; k < 11; ++k) {
-        setTabOrder(previous, m_home[k]);
-        setTabOrder(m_home[k], m_away[k]);
-        previous = m_away[k];
-    }
+    placeScoreBoxes(PanelAposta);
 
     BtAtualiza = new TFocusImage(PanelAposta, {14, 424, 145, 51});
     BtDesfaz = new TFocusImage(PanelAposta, {167, 424, 145, 52});
     BtImprime = new TFocusImage(PanelAposta, {317, 424, 145, 52});
     BtVolta = new TFocusImage(PanelAposta, {468, 424, 145, 52});
 
-    setTabOrderChain({previous, BtAtualiza, BtDesfaz, BtImprime, BtVolta});
-    v11->setReturnTarget(BtAtualiza);
+    QWidget::setTabOrder(CbRodada, htmlAposta);
+    chainScoreTabs(htmlAposta, BtAtualiza);
+    setTabOrderChain({BtAtualiza, BtDesfaz, BtImprime, BtVolta});
+    setEntryButtons(BtAtualiza, BtDesfaz);
     setAccessibleName(QStringLiteral("Apostas"));
     CbRodada->setAccessibleName(QStringLiteral("Rodada"));
     htmlAposta->setAccessibleName(QStringLiteral("Jogos da rodada"));
@@ -140,22 +122,6 @@ void TFormAposta::FormClose()
     goTo(this, Place::PoolHub);
 }
 
-void TFormAposta::setBoxesEnabled(bool enabled)
-{
-    for (int k = 1; k <= 11; ++k) {
-        home(k)->setEnabled(enabled);
-        away(k)->setEnabled(enabled);
-    }
-}
-
-void TFormAposta::clearBoxes()
-{
-    for (int k = 1; k <= 11; ++k) {
-        home(k)->clear();
-        away(k)->clear();
-    }
-}
-
 void TFormAposta::CbRodadaChange()
 {
     const int n = round();
@@ -165,38 +131,26 @@ void TFormAposta::CbRodadaChange()
     } catch (const VelurinoError &) {
         // The list already names the new round: the boxes of the one shown before close.
         htmlAposta->setPage(QString());
-        clearBoxes();
-        setBoxesEnabled(false);
-        BtAtualiza->setEnabled(false);
-        BtDesfaz->setEnabled(false);
+        showEntry(Entry::Locked);
         throw;
     }
     htmlAposta->setPage(page);
-    QList<QLineEdit *> boxes;
-    for (int k = 1; k <= 11; ++k)
-        boxes << home(k) << away(k);
-    nameScoreBoxes(boxes, Season::readRoundClubs(DataDir(), n));
-    BtAtualiza->setEnabled(true);
-    BtDesfaz->setEnabled(false);
-    clearBoxes();
-    setBoxesEnabled(true);
+    nameScoreBoxes(Season::readRoundClubs(DataDir(), n));
+    showEntry(Entry::Open);
     if (!CurrentUser.isEmpty()) {
         if (const std::optional<QStringList> stored =
                 Pool::readPredictions(PoolDir(), CurrentUser, n)) {
-            for (int k = 1; k <= 11; ++k) {
-                home(k)->setText(stored->at(2 * k - 2));
-                away(k)->setText(stored->at(2 * k - 1));
-            }
-            BtAtualiza->setEnabled(false);
-            BtDesfaz->setEnabled(true);
-            setBoxesEnabled(false);
+            setScoreTexts(*stored);
+            showEntry(Entry::Stored);
         }
     }
     LbAviso->clear();
     // An empty notice would still show as a small white box.
     LbAviso->hide();
     if (Pool::isRoundClosed(DataDir(), n)) {
-        setBoxesEnabled(false);
+        // Only the boxes close: the store button stays as it was, and on a round without
+        // predictions answers that every match must be filled.
+        setScoresEnabled(false);
         LbAviso->setText(MsgClosed);
         LbAviso->adjustSize();
         LbAviso->resize(LbAviso->width(), 15);
@@ -206,28 +160,19 @@ void TFormAposta::CbRodadaChange()
 
 void TFormAposta::BtAtualizaClick()
 {
-    QStringList values;
-    for (int k = 1; k <= 11; ++k)
-        for (QLineEdit *box : {home(k), away(k)}) {
-            if (box->text().isEmpty()) {
-                inform(this, MsgFillAll);
-                return;
-            }
-            values.append(box->text());
-        }
+    const QStringList values = scoreTexts();
+    if (values.contains(QString())) {
+        inform(this, MsgFillAll);
+        return;
+    }
     Pool::storePredictions(PoolDir(), CurrentUser, round(), values);
-    setBoxesEnabled(false);
-    BtAtualiza->setEnabled(false);
-    BtDesfaz->setEnabled(true);
+    showEntry(Entry::Stored);
 }
 
 void TFormAposta::BtDesfazClick()
 {
     Pool::withdrawPredictions(PoolDir(), CurrentUser, round());
-    setBoxesEnabled(true);
-    clearBoxes();
-    BtAtualiza->setEnabled(true);
-    BtDesfaz->setEnabled(false);
+    showEntry(Entry::Open);
 }
 
 void TFormAposta::BtImprimeClick()

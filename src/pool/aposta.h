@@ -6,16 +6,14 @@
 #include "frame/controls.h"
 #include "frame/focusimage.h"
 #include "frame/hover.h"
+#include "frame/scoregrid.h"
 #include "frame/screenform.h"
 #include "platform/htmlview.h"
 
-#include "frame/scorebox.h"
 #include <QComboBox>
 #include <QLabel>
 
-#include <array>
-
-class TFormAposta : public ScreenForm
+class TFormAposta : public ScreenForm, public ScoreGrid
 {
     Q_OBJECT
 
@@ -24,7 +22,6 @@ public:
 
     static const QString MsgFillAll; // "Todos os jogos devem ser preenchidos."
     static const QString MsgClosed;  // "As apostas estão finalizadas para essa rodada."
-    static constexpr int BoxTops[11] = {126, 152, 178, 205, 230, 256, 282, 309, 334, 360, 386};
 
     Panel *PanelAposta;
     PictureBox *ImAposta;
@@ -32,8 +29,6 @@ public:
     QComboBox *CbRodada;
     QLabel *LbAviso;
     HtmlView *htmlAposta;
-    ScoreBox *c1, *c2, *c3, *c4, *c5, *c6, *c7, *c8, *c9, *c10, *c11;
-    ScoreBox *v1, *v2, *v3, *v4, *v5, *v6, *v7, *v8, *v9, *v10, *v11;
     TFocusImage *BtAtualiza;
     TFocusImage *BtDesfaz;
     TFocusImage *BtImprime;
@@ -41,9 +36,6 @@ public:
 
     RegionHover hover; // "aposton.bmp" / "apost.bmp" on ImAposta
 
-    // Score boxes of match k (1 to 11).
-    QLineEdit *home(int k) const { return m_home.at(k - 1); }
-    QLineEdit *away(int k) const { return m_away.at(k - 1); }
     // The selected round, 1 to 42.
     int round() const { return CbRodada->currentIndex() + 1; }
 
@@ -59,11 +51,6 @@ protected:
 
 private:
     void FormCreate();
-    void setBoxesEnabled(bool enabled);
-    void clearBoxes();
-
-    std::array<QLineEdit *, 11> m_home{};
-    std::array<QLineEdit *, 11> m_away{};
 };
 
 extern TFormAposta *FormAposta;

@@ -1,10 +1,8 @@
 // Printing the bet sheet: the twelve texts drawn on a canvas, a painter over a printer as the
-// canvas, and the print dialog (replaceable, so that tests never open one).
+// canvas, and the whole print through the program's print path (platform/printing.h).
 #pragma once
 
 #include "pool/rules/betsheet.h"
-
-#include <functional>
 
 class QPainter;
 class QPrinter;
@@ -37,22 +35,16 @@ private:
     int m_dpi;
 };
 
-// Where the sheet of `round` goes when no printer is installed: the user's documents folder, or
-// the home folder when there is none.
-QString betSheetPdfPath(int round);
+// The PDF file the sheet of `round` goes to when no printer is installed, in the documents folder.
+QString betSheetPdfName(int round);
 // The messages after a sheet went to a PDF file: where it is, or that it could not be written.
 QString pdfSavedMessage(const QString &path);
 QString pdfFailedMessage(const QString &path);
 
-// One page on `printer`; throws when the print job cannot start or its file cannot be written.
+// One page on `printer`; throws when the print job cannot start.
 void printBetSheetOn(const BetSheet &sheet, QPrinter &printer);
 
-// Shows the print dialog for `printer`; true when the user confirmed it.
-using PrintDialogRunner = std::function<bool(QPrinter &printer, QWidget *owner)>;
-// Test seam: replaces the dialog; an empty function restores it.
-void setPrintDialogRunner(PrintDialogRunner runner);
-
-// The whole print: the dialog (offering a PDF file when no printer is installed), then the page.
-// A sheet saved as a PDF file is followed by a message telling where it is; a sheet on a printer
-// by none. False when the dialog was cancelled; nothing is printed then.
+// The whole print: the dialog (offering a PDF file when no printer is installed, one page), then
+// the page. A sheet saved as a PDF file is followed by a message telling where it is; a sheet on
+// a printer by none. False when the dialog was cancelled; nothing is printed then.
 bool printBetSheet(const BetSheet &sheet, QWidget *owner);

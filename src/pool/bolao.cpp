@@ -92,8 +92,8 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
     htmlDados->setAccessibleName(QStringLiteral("Pontuação"));
     // The participants pop-up's list, name box and buttons come first when it is open; the
     // ranking sub-menu's buttons follow the button that opens it.
-    setTabOrderChain({LbUsers, Nome, BtAposta, BtOK, BtRemove, fiUsers, fiAposta, fiRank, fiGeral,
-                      fiRodada, fiRegras, fiSair});
+    setTabOrderChain({LbUsers, Nome, htmlDados, BtAposta, BtOK, BtRemove, fiUsers, fiAposta, fiRank,
+                      fiGeral, fiRodada, fiRegras, fiSair});
     addBackButton(fiSair);
     // Return in the name box registers, as the register button does.
     connect(Nome, &QLineEdit::returnPressed, BtOK, [this] {

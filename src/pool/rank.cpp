@@ -89,7 +89,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGApostas->setGeometry(16, GridTop, BetsWidth, PanelHeight - GridTop - 4);
     SGApostas->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SGApostas->setSelectionMode(QAbstractItemView::NoSelection);
-    SGApostas->setFocusPolicy(Qt::NoFocus);
     SGApostas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGApostas->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SGApostas->verticalHeader()->hide();
@@ -135,7 +134,11 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     CbRank->setAccessibleName(QStringLiteral("Rodada"));
     BtAtualizaBolao->setAccessibleName(QStringLiteral("Atualizar ranking"));
     fiVolta->setAccessibleName(QStringLiteral("Voltar"));
-    setTabOrderChain({CbRank, SGGeral, BtAtualizaBolao, fiVolta});
+    makeGridKeyboardReady(SGApostas, QStringLiteral("Apostas da rodada"));
+    // The round list and the table on view, then the buttons as they read: the button beside
+    // the list (one or the other, by mode), the way back, print and export under it.
+    setTabOrderChain(
+        {CbRank, SGGeral, SGApostas, BtAtualizaBolao, fiApostas, fiVolta, fiImprimir, fiExportar});
     addBackButton(fiVolta);
 
     hover.setBackground(ImRank);
@@ -228,6 +231,7 @@ void TFormRank::showOverallMode()
     fiApostas->hide();
     CbRank->hide();
     BtAtualizaBolao->show();
+    setAccessibleName(QStringLiteral("Ranking geral"));
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("ranking.bmp")));
 }
 
@@ -239,6 +243,7 @@ void TFormRank::showRoundMode()
     fiApostas->show();
     CbRank->show();
     BtAtualizaBolao->hide();
+    setAccessibleName(QStringLiteral("Ranking da rodada"));
     ImRank->loadPicture(TextFile::resolve(DataDir(), QStringLiteral("rodada.bmp")));
 }
 

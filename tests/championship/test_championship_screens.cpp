@@ -88,7 +88,7 @@ QStringList TestChampionshipScreens::boxTexts() const
 {
     QStringList texts;
     for (int k = 0; k < 11; ++k)
-        texts << FormTabela->homeBoxes[k]->text() << FormTabela->awayBoxes[k]->text();
+        texts << FormTabela->home(k + 1)->text() << FormTabela->away(k + 1)->text();
     return texts;
 }
 
@@ -134,8 +134,8 @@ void TestChampionshipScreens::roundTableLockStates()
     QVERIFY(FormTabela->htmlLite1->toPlainText().contains(
         QRegularExpression(QStringLiteral("Jogos da rodada %1\\b").arg(shown))));
     for (int k = 0; k < 11; ++k) {
-        QCOMPARE(FormTabela->homeBoxes[k]->isEnabled(), boxesOpen);
-        QCOMPARE(FormTabela->awayBoxes[k]->isEnabled(), boxesOpen);
+        QCOMPARE(FormTabela->home(k + 1)->isEnabled(), boxesOpen);
+        QCOMPARE(FormTabela->away(k + 1)->isEnabled(), boxesOpen);
     }
     QCOMPARE(FormTabela->BtAtualiza->isEnabled(), storeEnabled);
     QCOMPARE(FormTabela->BtDesfaz->isEnabled(), withdrawEnabled);
@@ -321,12 +321,13 @@ void TestChampionshipScreens::standingsGrid()
     // The column titles are the grid's fixed header, above the 22 rows.
     QCOMPARE(grid->rowCount(), 22);
     QCOMPARE(grid->columnCount(), 10);
-    QCOMPARE(grid->columnWidth(1), 113);
+    QCOMPARE(grid->columnWidth(1), 107);
     QCOMPARE(grid->rowHeight(5), 24);
     QStringList header;
     for (int c = 0; c < 10; ++c)
         header << FormClassifica->Cells(c, 0);
     QCOMPARE(header, (QStringList{"Pos.", "Times", "PG", "J", "V", "E", "D", "GP", "GC", "SG"}));
+    QCOMPARE(accessibleColumnHeaders(grid), header);
     QCOMPARE(FormClassifica->Cells(0, 1), QString("1º"));
     QCOMPARE(FormClassifica->Cells(0, 22), QString("22º"));
     QVERIFY(!(grid->item(2, 4)->flags() & Qt::ItemIsEditable));

@@ -31,6 +31,8 @@ private slots:
     void withdrawRefusalsChangeNoFile();
     void roundTableOpensOnTheNextRound_data();
     void roundTableOpensOnTheNextRound();
+    void roundStateFollowsTheCountAndTheResults_data();
+    void roundStateFollowsTheCountAndTheResults();
     void roundViewShowsStoredLinesVerbatim();
 
 private:
@@ -317,6 +319,30 @@ void TestResults::roundTableOpensOnTheNextRound()
     QCOMPARE(Results::initialRound(storedRounds), round);
 }
 
+void TestResults::roundStateFollowsTheCountAndTheResults_data()
+{
+    using State = Season::RoundState;
+    QTest::addColumn<int>("storedRounds");
+    QTest::addColumn<int>("round");
+    QTest::addColumn<bool>("hasResults");
+    QTest::addColumn<State>("state");
+    QTest::newRow("new season, round 1 next") << 0 << 1 << false << State::Next;
+    QTest::newRow("count 3, round 4 next") << 3 << 4 << false << State::Next;
+    QTest::newRow("count 3, round 6 waits") << 3 << 6 << false << State::Later;
+    QTest::newRow("count 3, round 3 closed") << 3 << 3 << true << State::Closed;
+    QTest::newRow("withdrawn out of order: still closed") << 4 << 2 << false << State::Closed;
+    QTest::newRow("stored beyond the count: closed") << 1 << 5 << true << State::Closed;
+    QTest::newRow("all stored, round 42 closed") << 42 << 42 << true << State::Closed;
+}
+
+void TestResults::roundStateFollowsTheCountAndTheResults()
+{
+    QFETCH(int, storedRounds);
+    QFETCH(int, round);
+    QFETCH(bool, hasResults);
+    QTEST(Season::roundState(storedRounds, round, hasResults), "state");
+}
+
 void TestResults::roundViewShowsStoredLinesVerbatim()
 {
     QStringList boxes = allScores("02", "1");
@@ -327,6 +353,7 @@ void TestResults::roundViewShowsStoredLinesVerbatim()
     QCOMPARE(view.stored->at(0), QString("02"));
     QCOMPARE(view.stored->mid(8, 2), (QStringList{"NO", "NO"}));
     QCOMPARE(view.storedRounds, 1);
+    QCOMPARE(view.state, Season::RoundState::Closed);
     QVERIFY(view.page.contains("Jogos da rodada 1</p>"));
     QVERIFY(!view.page.contains("never shown"));
     QVERIFY(!Results::readRoundView(dir(), 2).stored.has_value());

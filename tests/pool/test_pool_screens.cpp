@@ -49,6 +49,7 @@ private slots:
     void closedRounds();
     void betSheetOnRecordingCanvas();
     void cancelledDialogPrintsNothing();
+    void betSheetToPdf_data();
     void betSheetToPdf();
     void wholePoolRound();
     void nineParticipantsScrollInsideThePanel();
@@ -77,7 +78,6 @@ void TestPoolScreens::init()
 void TestPoolScreens::cleanup()
 {
     destroyScreens();
-    setPrintDialogRunner({});
     Printing::setDialogRunner({});
     Choosers::setFolderAnswer({});
     Choosers::setItemAnswer({});
@@ -152,6 +152,33 @@ void TestPoolScreens::registerAndRemoveMessages()
     QCOMPARE(FormBolao->LbUsers->count(), 0);
     QCOMPARE(TextFile::readLines(poolPath("Lista.txt")), QStringList{});
     QVERIFY(!QFile::exists(poolPath("Ana.txt")));
+
+    // A name too long for its box is cut on screen only: the whole name is the tooltip and what
+    // a screen reader says, in the list and on the bet screen.
+    const QString longName = QStringLiteral("Maria Aparecida dos Santos");
+    registerName(longName);
+    registerName("Bia");
+    messages();
+    QListWidgetItem *item = FormBolao->LbUsers->item(0);
+    QCOMPARE(item->toolTip(), longName);
+    QCOMPARE(item->data(Qt::AccessibleTextRole).toString(), longName);
+    CurrentUser = longName;
+    FormAposta->show();
+    QVERIFY(FormAposta->LabelUser->text().endsWith(QChar(0x2026)));
+    QCOMPARE(FormAposta->LabelUser->toolTip(), longName);
+    QCOMPARE(FormAposta->LabelUser->accessibleName(), longName);
+    FormAposta->hide();
+
+    // Removing the chosen participant leaves no one chosen and no one's counters on view.
+    QTest::mouseClick(FormBolao->LbUsers->viewport(), Qt::LeftButton, {},
+                      FormBolao->LbUsers->visualItemRect(item).center());
+    QVERIFY(!FormBolao->htmlDados->toPlainText().isEmpty());
+    click(FormBolao->BtRemove);
+    QCOMPARE(messages(), QStringList{"Usuário removido."});
+    QCOMPARE(FormBolao->LbUsers->count(), 1);
+    QCOMPARE(FormBolao->LbUsers->currentRow(), -1);
+    QCOMPARE(FormBolao->LbUsers->selectedItems().size(), 0);
+    QCOMPARE(FormBolao->htmlDados->toPlainText(), QString());
 }
 
 void TestPoolScreens::refusedNameNeverReachesTheListBox_data()
@@ -409,7 +436,7 @@ void TestPoolScreens::cancelledDialogPrintsNothing()
     FormAposta->show();
     const QString pdf = m_season->path("sheet.pdf");
     int dialogs = 0;
-    setPrintDialogRunner([&](QPrinter &printer, QWidget *) {
+    Printing::setDialogRunner([&](QPrinter &printer, QWidget *) {
         ++dialogs;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -423,15 +450,26 @@ void TestPoolScreens::cancelledDialogPrintsNothing()
     QCOMPARE(snapshot(m_season->dataDir()), before);
 }
 
+void TestPoolScreens::betSheetToPdf_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("saved and told where") << QString() << true;
+    // The file cannot be made: the user hears so, never that it was saved.
+    QTest::newRow("folder missing") << QStringLiteral("sumida/") << false;
+}
+
 void TestPoolScreens::betSheetToPdf()
 {
+    QFETCH(QString, folder);
+    QFETCH(bool, written);
     start();
     FormAposta->show();
-    const QString pdf = qEnvironmentVariableIsSet("VELURINO_SHEET_PDF")
+    const QString pdf = written && qEnvironmentVariableIsSet("VELURINO_SHEET_PDF")
                             ? qEnvironmentVariable("VELURINO_SHEET_PDF")
-                            : m_season->path("sheet.pdf");
+                            : m_season->path(folder + "sheet.pdf");
     int resolution = 0;
-    setPrintDialogRunner([&](QPrinter &printer, QWidget *) {
+    Printing::setDialogRunner([&](QPrinter &printer, QWidget *) {
         resolution = printer.resolution();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -439,8 +477,15 @@ void TestPoolScreens::betSheetToPdf()
     });
     FormAposta->CbRodada->setCurrentIndex(4);
     click(FormAposta->BtImprime);
-    QCOMPARE(messages(), QStringList{pdfSavedMessage(QFileInfo(pdf).absoluteFilePath())});
+    const QString path = QFileInfo(pdf).absoluteFilePath();
+    QCOMPARE(m_messages->calls.size(), 1);
+    QCOMPARE(m_messages->calls.first().kind,
+             int(written ? MessageCall::Inform : MessageCall::Error));
+    QCOMPARE(messages(), QStringList{written ? pdfSavedMessage(path) : pdfFailedMessage(path)});
     QCOMPARE(resolution, 1200);
+    QCOMPARE(QFile::exists(pdf), written);
+    if (!written)
+        return;
     QFile file(pdf);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -520,6 +565,8 @@ void TestPoolScreens::wholePoolRound()
     for (int row = 0; row < expected.size(); ++row)
         for (int col = 0; col < 6; ++col)
             QCOMPARE(FormRank->Cells(col, row), expected[row][col]);
+    QCOMPARE(accessibleColumnHeaders(FormRank->SGGeral), expected.first());
+    QCOMPARE(FormRank->SGGeral->item(0, 1)->toolTip(), QStringLiteral("Ana"));
     QCOMPARE(TextFile::readLines(m_season->path("Rank.txt")), QStringList({"Ana", "Bia", "Caio"}));
     QCOMPARE(FormRank->SGGeral->rowHeight(0), 24);
     // The grid ends with its last row: the header and three rows, inside a 1-pixel frame.

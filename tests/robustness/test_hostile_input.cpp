@@ -320,7 +320,7 @@ void TestHostileInput::roundTableScoreBoxes()
     QCOMPARE(FormTabela->CbRodadas->currentIndex(), 0);
     QList<ScoreBox *> boxes;
     for (int k = 0; k < 11; ++k)
-        boxes << FormTabela->homeBoxes[k] << FormTabela->awayBoxes[k];
+        boxes << FormTabela->home(k + 1) << FormTabela->away(k + 1);
 
     QFETCH(QString, typedShows);
     QFETCH(QString, pastedShows);

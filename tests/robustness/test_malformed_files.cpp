@@ -383,8 +383,8 @@ QList<Operation> TestMalformedFiles::operations()
              table(3);
              const QStringList boxes = scores("3", "1");
              for (int k = 0; k < 11; ++k) {
-                 FormTabela->homeBoxes[k]->setText(boxes.at(2 * k));
-                 FormTabela->awayBoxes[k]->setText(boxes.at(2 * k + 1));
+                 FormTabela->home(k + 1)->setText(boxes.at(2 * k));
+                 FormTabela->away(k + 1)->setText(boxes.at(2 * k + 1));
              }
          },
          [this] { click(FormTabela->BtAtualiza); }, championship},

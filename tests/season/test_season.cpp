@@ -1,6 +1,7 @@
 // The delivered season (data/dados): the fixture is a double round robin, the team files agree
 // with it and with each other, every file is Windows-1252 with CR LF, and every round page, laid
 // out as the round table shows it, puts each score box inside its score cell.
+#include "frame/scoregrid.h"
 #include "platform/htmlview.h"
 #include "platform/textfile.h"
 

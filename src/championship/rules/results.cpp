@@ -203,6 +203,7 @@ RoundView readRoundView(const QString &dataDir, int round)
     if (b != TextFile::NotFound)
         view.stored = Season::resultLines(resultFile, b);
     view.storedRounds = Season::readStoredRounds(dataDir);
+    view.state = Season::roundState(view.storedRounds, round, view.stored.has_value());
     return view;
 }
 

@@ -44,6 +44,7 @@ struct RoundView
     QString page;
     std::optional<QStringList> stored; // the 22 goal lines, when the round has results
     int storedRounds = 0;
+    Season::RoundState state = Season::RoundState::Later;
 };
 RoundView readRoundView(const QString &dataDir, int round);
 

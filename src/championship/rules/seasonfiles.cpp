@@ -48,6 +48,13 @@ int storedRounds(const QStringList &roundFile)
     return toInteger(roundFile.first(), RoundFile, 0);
 }
 
+RoundState roundState(int storedRounds, int round, bool hasResults)
+{
+    if (hasResults || round <= storedRounds)
+        return RoundState::Closed;
+    return round == storedRounds + 1 ? RoundState::Next : RoundState::Later;
+}
+
 int readStoredRounds(const QString &dataDir)
 {
     return storedRounds(TextFile::readLines(dataDir, RoundFile));

@@ -36,6 +36,17 @@ int toInteger(const QString &text, const QString &file, int line);
 int storedRounds(const QStringList &roundFile);
 int readStoredRounds(const QString &dataDir);
 
+// Where a round stands for entering its results or predictions. A round is closed once the
+// stored-rounds count reaches it or its results are stored; the round after the count is the
+// next one to enter; anything beyond waits.
+enum class RoundState
+{
+    Closed,
+    Next,
+    Later
+};
+RoundState roundState(int storedRounds, int round, bool hasResults);
+
 struct Match
 {
     QString home;

@@ -267,8 +267,9 @@ std::optional<QStringList> readPredictions(const QString &poolDir, const QString
 
 bool isRoundClosed(const QStringList &roundFile, const QStringList &resultFile, int round)
 {
-    return Season::storedRounds(roundFile) >= round ||
-           Season::findResultBlock(resultFile, round) != TextFile::NotFound;
+    return Season::roundState(Season::storedRounds(roundFile), round,
+                              Season::findResultBlock(resultFile, round) != TextFile::NotFound) ==
+           Season::RoundState::Closed;
 }
 
 bool isRoundClosed(const QString &dataDir, int round)
