@@ -1,7 +1,9 @@
 #include "championship/classifica.h"
 
+#include "championship/rules/positionhistory.h"
 #include "championship/rules/seasonfiles.h"
 #include "championship/rules/standings.h"
+#include "championship/rules/titlerace.h"
 #include "frame/controls.h"
 #include "frame/gridkeys.h"
 #include "frame/hover.h"
@@ -66,10 +68,12 @@ TFormClassifica::TFormClassifica(QWidget *parent)
         StringGrid1->setHorizontalHeaderItem(column, header);
     }
 
+    addRaceColumns();
     makeGridKeyboardReady(StringGrid1, QStringLiteral("Classificação"));
     setAccessibleName(QStringLiteral("Classificação"));
     imVolta->setAccessibleName(QStringLiteral("Voltar"));
-    setTabOrderChain({StringGrid1, imVolta, fiImprimir, fiExportar});
+    setTabOrderChain(
+        {StringGrid1, ChartPosicoes->CbNome, fiPosicoes, imVolta, fiImprimir, fiExportar});
     addBackButton(imVolta);
 
     registerPlace(Place::Standings, this, PanelClassifica);
@@ -111,6 +115,7 @@ void TFormClassifica::FormCreate()
         for (int column = 1; column < Columns; ++column)
             setCell(r, column, cells[column - 1]);
     }
+    fillRace(rows);
     maximise();
 }
 
@@ -120,6 +125,9 @@ void TFormClassifica::FormShow()
     // where their lit picture was drawn.
     if (!tableHover.isLoaded() && TextFile::exists(DataDir(), QStringLiteral("classifica1on.bmp")))
         tableHover.load(QStringLiteral("classifica1on.bmp"), QStringLiteral("classifica1.bmp"));
+    // Every opening starts on the table.
+    ChartPosicoes->hide();
+    StringGrid1->show();
     FormCreate();
 }
 
@@ -146,4 +154,104 @@ void TFormClassifica::fiExportarClick()
 void TFormClassifica::FormClose()
 {
     goTo(this, Place::ChampionshipMenu);
+}
+
+void TFormClassifica::addRaceColumns()
+{
+    // The two columns take their room from the names, which still fit the longest club's.
+    StringGrid1->setGeometry(24, 119, 439, 329);
+    StringGrid1->setColumnCount(MarkColumn + 1);
+    StringGrid1->setColumnWidth(1, 87);
+    StringGrid1->setColumnWidth(MaxColumn, 34);
+    StringGrid1->setColumnWidth(MarkColumn, 28);
+    const QString headers[] = {QStringLiteral("Máx"), QStringLiteral("Tít")};
+    for (int column : {MaxColumn, MarkColumn}) {
+        auto *header = new QTableWidgetItem(headers[column - MaxColumn]);
+        header->setTextAlignment(column == MaxColumn ? cellAlignment(CellKind::Figure)
+                                                     : Qt::AlignCenter);
+        StringGrid1->setHorizontalHeaderItem(column, header);
+    }
+    StringGrid1->horizontalHeaderItem(MaxColumn)->setToolTip(
+        QStringLiteral("Pontos que o time ainda pode alcançar"));
+    StringGrid1->horizontalHeaderItem(MarkColumn)
+        ->setToolTip(QStringLiteral("C: já é campeão; F: fora da disputa do título"));
+
+    fiPosicoes = new TFocusImage(PanelClassifica, {480, 346, 145, 34});
+    fiPosicoes->setAccessibleName(QStringLiteral("Posições do time rodada a rodada"));
+    tableHover.bind(fiPosicoes);
+    bindClick(fiPosicoes, this, [this] { fiPosicoesClick(); });
+    ChartPosicoes = new PositionChart(PanelClassifica, QStringLiteral("Time"));
+    ChartPosicoes->setGeometry(24, 84, 439, 364);
+    ChartPosicoes->hide();
+
+    connect(StringGrid1, &QTableWidget::cellClicked, this, [this](int row) { m_pickedRow = row; });
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int row) { m_pickedRow = std::max(row, 0); });
+    connect(StringGrid1, &QTableWidget::cellDoubleClicked, this,
+            [this](int row) { guarded(this, [this, row] { showChart(row); }); });
+}
+
+void TFormClassifica::fillRace(const QList<StandingRow> &rows)
+{
+    m_records.clear();
+    for (const StandingRow &row : rows)
+        m_records.append(row.record);
+    // The marks need the fixture and the results as well; a fault there leaves the two columns
+    // empty rather than keeping the table itself from showing (the round table reports it).
+    QList<TitleReach> reach;
+    try {
+        const StandingsRace race = buildStandingsRace(DataDir());
+        if (race.rows.size() == rows.size())
+            reach = race.reach;
+    } catch (const std::exception &) {
+    }
+    for (int r = 1; r <= StringGrid1->rowCount(); ++r) {
+        const bool known = r <= reach.size();
+        const TitleReach mark = known ? reach.at(r - 1) : TitleReach{};
+        setCell(r, MaxColumn, known ? QString::number(mark.most) : QString());
+        QTableWidgetItem *item =
+            tableCell(!known                                 ? QString()
+                      : mark.chance == TitleChance::Champion ? QStringLiteral("C")
+                      : mark.chance == TitleChance::Out      ? QStringLiteral("F")
+                                                             : QString(),
+                      CellKind::Figure);
+        item->setTextAlignment(Qt::AlignCenter);
+        if (known && mark.chance == TitleChance::Champion) {
+            item->setBackground(QColor(0xe9, 0xc4, 0x6a));
+            item->setToolTip(QStringLiteral("Já é campeão"));
+        } else if (known && mark.chance == TitleChance::Out) {
+            item->setForeground(QColor(0x80, 0x80, 0x80));
+            item->setToolTip(QStringLiteral("Fora da disputa do título"));
+        }
+        StringGrid1->setItem(r - 1, MarkColumn, item);
+    }
+}
+
+void TFormClassifica::showChart(int row)
+{
+    const PositionHistory history = buildClubHistory(DataDir());
+    QStringList names;
+    QList<QList<int>> places;
+    for (int r = 0; r < m_records.size(); ++r) {
+        const int record = m_records.at(r);
+        names << (record >= 0 && record < history.names.size() ? history.names.at(record)
+                                                               : Cells(1, r + 1));
+        places << history.places.value(record);
+    }
+    ChartPosicoes->setEntrants(names, places, int(history.names.size()));
+    ChartPosicoes->choose(row);
+    StringGrid1->hide();
+    ChartPosicoes->show();
+    ChartPosicoes->CbNome->setFocus();
+}
+
+void TFormClassifica::fiPosicoesClick()
+{
+    if (ChartPosicoes->isVisible()) {
+        ChartPosicoes->hide();
+        StringGrid1->show();
+        StringGrid1->setFocus();
+        return;
+    }
+    showChart(m_pickedRow);
 }

@@ -2,8 +2,10 @@
 // shown, so results stored on the round table appear the next time it is opened.
 #pragma once
 
+#include "championship/rules/standings.h"
 #include "frame/focusimage.h"
 #include "frame/hover.h"
+#include "frame/positionchart.h"
 #include "frame/screenform.h"
 #include "platform/tableexport.h"
 
@@ -26,7 +28,16 @@ public:
     TFocusImage *fiImprimir;
     TFocusImage *fiExportar;
 
-    RegionHover tableHover; // "classifica1on.bmp" / "classifica1.bmp", for the two above
+    // Who can still win: column "Máx" (the most points a club can still reach) and beside it the
+    // mark, "C" champion already, "F" out of the title race, empty while still in it (column
+    // "Tít").
+    static constexpr int MaxColumn = 10;
+    static constexpr int MarkColumn = 11;
+    // A club's place round by round, in place of the table; pressed again, the table comes back.
+    TFocusImage *fiPosicoes;
+    PositionChart *ChartPosicoes;
+
+    RegionHover tableHover; // "classifica1on.bmp" / "classifica1.bmp", for the buttons above
 
     // The text in `column` of grid row `row`, row 0 being the header.
     QString Cells(int column, int row) const;
@@ -34,7 +45,9 @@ public:
     void imVoltaClick();
     void fiImprimirClick();
     void fiExportarClick();
+    void fiPosicoesClick();
     ExportTable shownTable() const;
+    bool chartShown() const { return ChartPosicoes->isVisible(); }
 
 protected:
     void FormShow() override;
@@ -44,6 +57,12 @@ private:
     void FormCreate();
     // Grid row `row` (1 for the first team).
     void setCell(int row, int column, const QString &text);
+    void addRaceColumns();
+    void fillRace(const QList<StandingRow> &rows);
+    void showChart(int row);
+
+    QList<int> m_records; // the record (file place) of the club on each grid row
+    int m_pickedRow = 0;
 };
 
 extern TFormClassifica *FormClassifica;

@@ -9,8 +9,17 @@
 
 namespace {
 
-QString csvCell(const QString &text)
+QString csvCell(const QString &input)
 {
+    // A name a spreadsheet would take for a formula ("=...", "+...", "@...", or "-" before
+    // anything but a number) is written as text, behind an apostrophe, so opening the file never
+    // runs what someone typed as a participant's name.
+    static const QRegularExpression number(QStringLiteral("^-?[0-9]+$"));
+    const bool formula = !input.isEmpty() &&
+                         (input.front() == QLatin1Char('=') || input.front() == QLatin1Char('+') ||
+                          input.front() == QLatin1Char('@') ||
+                          (input.front() == QLatin1Char('-') && !number.match(input).hasMatch()));
+    const QString text = formula ? QLatin1Char('\'') + input : input;
     const bool quoted = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"')) ||
                         text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
                         text != text.trimmed();

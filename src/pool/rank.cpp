@@ -11,6 +11,7 @@
 #include "platform/textfile.h"
 #include "pool/bolao.h"
 #include "pool/rules/poolfiles.h"
+#include "pool/rules/poolrace.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -87,15 +88,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
 
     SGApostas = new QTableWidget(0, Season::MatchesPerRound + 2, PanelRank);
     SGApostas->setGeometry(16, GridTop, BetsWidth, PanelHeight - GridTop - 4);
-    SGApostas->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGApostas->setSelectionMode(QAbstractItemView::NoSelection);
-    SGApostas->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SGApostas->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    SGApostas->verticalHeader()->hide();
-    SGApostas->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SGApostas->verticalHeader()->setDefaultSectionSize(RowHeight);
-    SGApostas->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    SGApostas->horizontalHeader()->setFixedHeight(RowHeight);
+    styleTable(SGApostas, RowHeight);
     SGApostas->setColumnWidth(Season::MatchesPerRound + 1, BetsPointsWidth);
     SGApostas->setColumnWidth(0, BetsNameWidth);
     QStringList betHeaders{QStringLiteral("Usuário")};
@@ -105,6 +98,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     }
     betHeaders << QStringLiteral("PG");
     SGApostas->setHorizontalHeaderLabels(betHeaders);
+    SGApostas->horizontalHeaderItem(0)->setTextAlignment(cellAlignment(CellKind::Name));
     QFont small = SGApostas->font();
     small.setPixelSize(11);
     SGApostas->setFont(small);
@@ -135,10 +129,6 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     BtAtualizaBolao->setAccessibleName(QStringLiteral("Atualizar ranking"));
     fiVolta->setAccessibleName(QStringLiteral("Voltar"));
     makeGridKeyboardReady(SGApostas, QStringLiteral("Apostas da rodada"));
-    // The round list and the table on view, then the buttons as they read: the button beside
-    // the list (one or the other, by mode), the way back, print and export under it.
-    setTabOrderChain(
-        {CbRank, SGGeral, SGApostas, BtAtualizaBolao, fiApostas, fiVolta, fiImprimir, fiExportar});
     addBackButton(fiVolta);
 
     hover.setBackground(ImRank);
@@ -156,6 +146,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     connect(CbRank, &QComboBox::activated, this,
             [this] { guarded(this, [this] { CbRankChange(); }); });
 
+    addRaceColumns();
     registerPlace(Place::Ranking, this, PanelRank);
     // The screen is prepared at every showing, which is also where a missing or damaged file is
     // reported; preparing it here as well would read every participant file at program start
@@ -165,6 +156,8 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
 
 void TFormRank::FormCreate()
 {
+    ChartPosicoes->hide();
+    m_shownRows.clear();
     hover.load(QStringLiteral("rankingon.bmp"), QStringLiteral("ranking.bmp"));
     // Every opening starts on the ranking table.
     showBets(false);
@@ -185,15 +178,12 @@ void TFormRank::FormCreate()
     CbRank->setCurrentIndex(-1);
 
     m_designHeight = n * RowHeight + 38;
-    // The table ends with its last row: the header, the n rows and the frame, no empty strip
-    // below them. Past the panel's edge the rows scroll inside the table instead.
-    const int fitted = (n + 1) * RowHeight + 2 * SGGeral->frameWidth();
-    const bool scrolls = fitted > GridMaxHeight;
-    const int scrollWidth = scrolls ? SGGeral->verticalScrollBar()->sizeHint().width() : 0;
-    SGGeral->setGeometry(16, GridTop, GridWidth + scrollWidth, std::min(fitted, GridMaxHeight));
+    placeGrid();
 
     if (n >= 1)
         fillRows(LoadStoredRanking(PoolDir()));
+    if (!SGGeral->isColumnHidden(MaxColumn))
+        fillRace();
     maximise();
 }
 
@@ -204,6 +194,7 @@ void TFormRank::FormShow()
 
 void TFormRank::fillRows(const Ranking &rows)
 {
+    m_shownRows = rows;
     const int count = std::min<int>(rows.size(), SGGeral->rowCount());
     for (int i = 0; i < count; ++i) {
         const TRankRow &row = rows.at(i);
@@ -227,6 +218,7 @@ QString TFormRank::Cells(int col, int row) const
 
 void TFormRank::showOverallMode()
 {
+    showRaceColumns(true);
     showBets(false);
     fiApostas->hide();
     CbRank->hide();
@@ -237,6 +229,7 @@ void TFormRank::showOverallMode()
 
 void TFormRank::showRoundMode()
 {
+    showRaceColumns(false);
     // Read when the mode is first used rather than at start.
     if (!roundHover.isLoaded() && TextFile::exists(DataDir(), QStringLiteral("rodadaon.bmp")))
         roundHover.load(QStringLiteral("rodadaon.bmp"), QStringLiteral("rodada.bmp"));
@@ -249,8 +242,10 @@ void TFormRank::showRoundMode()
 
 void TFormRank::BtAtualizaBolaoClick()
 {
-    if (const std::optional<Ranking> rows = RecomputeOverallRanking(DataDir(), PoolDir()))
+    if (const std::optional<Ranking> rows = RecomputeOverallRanking(DataDir(), PoolDir())) {
         fillRows(*rows);
+        fillRace();
+    }
 }
 
 void TFormRank::CbRankChange()
@@ -299,6 +294,8 @@ void TFormRank::fillBets()
     const auto put = [this](int row, int col, const QString &text, BetCell::Hit hit) {
         QTableWidgetItem *item = cell(text);
         item->setTextAlignment(col == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+        if (col == 0)
+            item->setToolTip(text); // a long name is cut with "…" in the narrow column
         if (hit == BetCell::Exact) {
             item->setBackground(ExactColour);
             item->setForeground(Qt::white);
@@ -326,11 +323,13 @@ void TFormRank::fillBets()
             put(r + 1, k + 1, row.bets.at(k).text, row.bets.at(k).hit);
         put(r + 1, Season::MatchesPerRound + 1, QString::number(row.counters.PG), BetCell::Miss);
     }
-    const int height = PanelHeight - GridTop - 4;
-    const bool scrolls = (SGApostas->rowCount() + 1) * RowHeight + 2 > height;
+    // As the ranking's table, this one ends with its last row; past the panel's edge it scrolls.
+    const int room = PanelHeight - GridTop - 4;
+    const int fitted = (SGApostas->rowCount() + 1) * RowHeight + 2 * SGApostas->frameWidth();
+    const bool scrolls = fitted > room;
     SGApostas->setGeometry(
         16, GridTop, BetsWidth + (scrolls ? SGApostas->verticalScrollBar()->sizeHint().width() : 0),
-        height);
+        std::min(fitted, room));
     SGApostas->show();
 }
 
@@ -390,4 +389,128 @@ void TFormRank::FormClose()
         FormBolao->PanelRanking->hide();
     hover.release();
     roundHover.release();
+}
+
+void TFormRank::placeGrid()
+{
+    // The table ends with its last row: the header, the n rows and the frame, no empty strip
+    // below them. Past the panel's edge the rows scroll inside the table instead.
+    const int fitted = (SGGeral->rowCount() + 1) * RowHeight + 2 * SGGeral->frameWidth();
+    const bool scrolls = fitted > GridMaxHeight;
+    const int scrollWidth = scrolls ? SGGeral->verticalScrollBar()->sizeHint().width() : 0;
+    SGGeral->setGeometry(16, GridTop, GridWidth + scrollWidth, std::min(fitted, GridMaxHeight));
+}
+
+void TFormRank::addRaceColumns()
+{
+    SGGeral->setColumnCount(MarkColumn + 1);
+    const QString headers[] = {QStringLiteral("Máx"), QStringLiteral("Tít")};
+    for (int col : {MaxColumn, MarkColumn}) {
+        auto *header = new QTableWidgetItem(headers[col - MaxColumn]);
+        header->setTextAlignment(col == MaxColumn ? cellAlignment(CellKind::Figure)
+                                                  : Qt::AlignCenter);
+        SGGeral->setHorizontalHeaderItem(col, header);
+    }
+    SGGeral->horizontalHeaderItem(MaxColumn)->setToolTip(
+        QStringLiteral("Pontos que o participante ainda pode alcançar"));
+    SGGeral->horizontalHeaderItem(MarkColumn)
+        ->setToolTip(QStringLiteral("C: já é campeão; F: fora da disputa do título"));
+
+    fiPosicoes = new TFocusImage(PanelRank, {472, 334, 145, 40});
+    fiPosicoes->setAccessibleName(QStringLiteral("Posições do participante rodada a rodada"));
+    hover.bind(fiPosicoes);
+    bindClick(fiPosicoes, this, [this] { fiPosicoesClick(); });
+    ChartPosicoes = new PositionChart(PanelRank, QStringLiteral("Participante"));
+    ChartPosicoes->setGeometry(16, GridTop, 410, PanelHeight - GridTop - 4);
+    ChartPosicoes->hide();
+    // The round list and the table (or chart) on view, then the buttons as they read: the button
+    // beside the list (one or the other, by mode), the chart's, the way back, print and export.
+    setTabOrderChain({CbRank, SGGeral, SGApostas, ChartPosicoes->CbNome, BtAtualizaBolao, fiApostas,
+                      fiPosicoes, fiVolta, fiImprimir, fiExportar});
+
+    connect(SGGeral, &QTableWidget::cellClicked, this, [this](int row) { m_pickedRow = row; });
+    connect(SGGeral, &QTableWidget::currentCellChanged, this,
+            [this](int row) { m_pickedRow = std::max(row, 0); });
+    connect(SGGeral, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        if (fiPosicoes->isVisible())
+            guarded(this, [this, row] { showChart(row); });
+    });
+    showRaceColumns(false);
+}
+
+void TFormRank::showRaceColumns(bool shown)
+{
+    const bool wasShown = !SGGeral->isColumnHidden(MaxColumn);
+    ChartPosicoes->hide();
+    SGGeral->setVisible(!m_betsShown);
+    fiPosicoes->setVisible(shown);
+    SGGeral->setColumnHidden(MaxColumn, !shown);
+    SGGeral->setColumnHidden(MarkColumn, !shown);
+    // The race columns take their room from the name and the counters, so the table keeps its
+    // width, clear of the legend; per-round mode has the full widths again.
+    const int name = shown ? 117 : ColumnWidths[1];
+    const int counter = shown ? 38 : ColumnWidths[2];
+    SGGeral->setColumnWidth(1, name);
+    for (int col = 2; col < 6; ++col)
+        SGGeral->setColumnWidth(col, counter);
+    SGGeral->setColumnWidth(MaxColumn, 40);
+    SGGeral->setColumnWidth(MarkColumn, 28);
+    placeGrid();
+    if (shown && !wasShown)
+        fillRace();
+}
+
+void TFormRank::fillRace()
+{
+    // The marks need every participant's predictions scored again; a fault there leaves the two
+    // columns empty (the update button reports it) rather than keeping the ranking from showing.
+    std::optional<QList<TitleReach>> reach;
+    try {
+        reach = PoolRace::reach(m_shownRows, ScoreRoundByRound(DataDir(), PoolDir()));
+    } catch (const std::exception &) {
+    }
+    for (int r = 0; r < SGGeral->rowCount(); ++r) {
+        const bool known = reach && r < reach->size();
+        const TitleReach mark = known ? reach->at(r) : TitleReach{};
+        SGGeral->setItem(r, MaxColumn,
+                         cell(MaxColumn, known ? QString::number(mark.most) : QString()));
+        QTableWidgetItem *item =
+            cell(MarkColumn, !known                                 ? QString()
+                             : mark.chance == TitleChance::Champion ? QStringLiteral("C")
+                             : mark.chance == TitleChance::Out      ? QStringLiteral("F")
+                                                                    : QString());
+        item->setTextAlignment(Qt::AlignCenter);
+        if (known && mark.chance == TitleChance::Champion)
+            item->setBackground(QColor(0xe9, 0xc4, 0x6a));
+        else if (known && mark.chance == TitleChance::Out)
+            item->setForeground(QColor(0x80, 0x80, 0x80));
+        SGGeral->setItem(r, MarkColumn, item);
+    }
+}
+
+void TFormRank::showChart(int row)
+{
+    const PositionHistory history = PoolRace::history(ScoreRoundByRound(DataDir(), PoolDir()));
+    QStringList names;
+    QList<QList<int>> places;
+    for (const TRankRow &shown : std::as_const(m_shownRows)) {
+        names << shown.name;
+        places << history.places.value(history.names.indexOf(shown.name));
+    }
+    ChartPosicoes->setEntrants(names, places, int(history.names.size()));
+    ChartPosicoes->choose(row);
+    SGGeral->hide();
+    ChartPosicoes->show();
+    ChartPosicoes->CbNome->setFocus();
+}
+
+void TFormRank::fiPosicoesClick()
+{
+    if (ChartPosicoes->isVisible()) {
+        ChartPosicoes->hide();
+        SGGeral->show();
+        SGGeral->setFocus();
+        return;
+    }
+    showChart(m_pickedRow);
 }

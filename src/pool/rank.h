@@ -5,6 +5,7 @@
 
 #include "frame/focusimage.h"
 #include "frame/hover.h"
+#include "frame/positionchart.h"
 #include "frame/screenform.h"
 #include "platform/tableexport.h"
 #include "pool/rules/ranking.h"
@@ -43,6 +44,16 @@ public:
     QLabel *LbApostas;       // the notice shown instead while no closed round is chosen
     QLabel *LbMarcas;        // what the cell colours mean
 
+    // Overall mode: who can still win, column "Máx" (the most points a participant can still
+    // reach) and beside it the mark in column "Tít", "C" champion already, "F" out of the race;
+    // both stay empty while the table is not what the stored results and predictions give.
+    static constexpr int MaxColumn = 6;
+    static constexpr int MarkColumn = 7;
+    // Overall mode: a participant's place round by round, in place of the table; pressed again,
+    // the table comes back.
+    TFocusImage *fiPosicoes;
+    PositionChart *ChartPosicoes;
+
     RegionHover hover;      // "rankingon.bmp" / "ranking.bmp" on ImRank
     RegionHover roundHover; // "rodadaon.bmp" / "rodada.bmp", for "Apostas"
 
@@ -61,6 +72,7 @@ public:
     void fiImprimirClick();
     void fiExportarClick();
     void fiApostasClick();
+    void fiPosicoesClick();
 
     bool betsShown() const { return m_betsShown; }
     ExportTable shownTable() const;
@@ -76,6 +88,14 @@ private:
     void fillBets();
     bool tableOnView();
 
+    void addRaceColumns();
+    void showRaceColumns(bool shown);
+    void placeGrid();
+    void fillRace();
+    void showChart(int row);
+
+    Ranking m_shownRows; // the rows on view, in their order
+    int m_pickedRow = 0;
     int m_designHeight = 0;
     int m_shownRound = 0; // the round whose ranking the table shows; 0 for the overall ranking
     bool m_betsShown = false;

@@ -8,7 +8,9 @@
 #include "app/form1.h"
 #include "app/program.h"
 #include "championship/classifica.h"
+#include "championship/rules/positionhistory.h"
 #include "championship/rules/results.h"
+#include "championship/rules/titlerace.h"
 #include "championship/tabela.h"
 #include "championship/times.h"
 #include "platform/browser.h"
@@ -320,13 +322,15 @@ void TestChampionshipScreens::standingsGrid()
     QTableWidget *grid = FormClassifica->StringGrid1;
     // The column titles are the grid's fixed header, above the 22 rows.
     QCOMPARE(grid->rowCount(), 22);
-    QCOMPARE(grid->columnCount(), 10);
-    QCOMPARE(grid->columnWidth(1), 107);
+    // The ten columns of the table, then who can still win: "Máx" and the mark.
+    QCOMPARE(grid->columnCount(), 12);
+    QCOMPARE(grid->columnWidth(1), 87);
     QCOMPARE(grid->rowHeight(5), 24);
     QStringList header;
-    for (int c = 0; c < 10; ++c)
+    for (int c = 0; c < 12; ++c)
         header << FormClassifica->Cells(c, 0);
-    QCOMPARE(header, (QStringList{"Pos.", "Times", "PG", "J", "V", "E", "D", "GP", "GC", "SG"}));
+    QCOMPARE(header, (QStringList{"Pos.", "Times", "PG", "J", "V", "E", "D", "GP", "GC", "SG",
+                                  "Máx", "Tít"}));
     QCOMPARE(accessibleColumnHeaders(grid), header);
     QCOMPARE(FormClassifica->Cells(0, 1), QString("1º"));
     QCOMPARE(FormClassifica->Cells(0, 22), QString("22º"));
@@ -336,6 +340,25 @@ void TestChampionshipScreens::standingsGrid()
     QCOMPARE(FormClassifica->Cells(9, 1), QString("2"));
     QVERIFY(FormClassifica->Cells(1, 1).endsWith(" F.C."));
     QCOMPARE(FormClassifica->Cells(9, 22), QString("-2"));
+    // Two rounds played, 40 left: 6 + 3 x 40, and nobody is decided yet.
+    QCOMPARE(FormClassifica->Cells(10, 1), QString("126"));
+    QCOMPARE(FormClassifica->Cells(11, 1), QString());
+    const StandingsRace race = buildStandingsRace(m_season->dataDir());
+    for (int r = 1; r <= 22; ++r)
+        QCOMPARE(FormClassifica->Cells(10, r), QString::number(race.reach.at(r - 1).most));
+
+    // The chart of the club on the picked row, its places from the rules.
+    grid->setCurrentCell(2, 1);
+    FormClassifica->fiPosicoesClick();
+    QVERIFY(FormClassifica->chartShown());
+    QVERIFY(!grid->isVisible());
+    QCOMPARE(FormClassifica->ChartPosicoes->CbNome->currentText(), FormClassifica->Cells(1, 3));
+    const PositionHistory history = buildClubHistory(m_season->dataDir());
+    QCOMPARE(FormClassifica->ChartPosicoes->shownPlaces(),
+             history.places.at(race.rows.at(2).record));
+    QCOMPARE(FormClassifica->ChartPosicoes->shownPlaces().last(), 3);
+    FormClassifica->fiPosicoesClick();
+    QVERIFY(grid->isVisible());
 
     // Exported as shown: the header row, then the 22 rows in their order.
     Choosers::setFolderAnswer(
@@ -346,9 +369,9 @@ void TestChampionshipScreens::standingsGrid()
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(csv.readAll()).split("\r\n", Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 23);
-    QCOMPARE(lines.first(), QStringLiteral("Pos.;Times;PG;J;V;E;D;GP;GC;SG"));
+    QCOMPARE(lines.first(), QStringLiteral("Pos.;Times;PG;J;V;E;D;GP;GC;SG;Máx;Tít"));
     QCOMPARE(lines.at(22).split(';').first(), QStringLiteral("22º"));
-    QCOMPARE(lines.at(22).split(';').last(), QStringLiteral("-2"));
+    QCOMPARE(lines.at(22).split(';').at(9), QStringLiteral("-2"));
 
     FormClassifica->close();
     QVERIFY(Form1->PanelAbertura->isVisible());

@@ -555,6 +555,8 @@ void TestPoolScreens::wholePoolRound()
     QVERIFY(FormRank->isVisible());
     QVERIFY(FormRank->BtAtualizaBolao->isVisible() && !FormRank->CbRank->isVisible());
     QCOMPARE(FormRank->Cells(2, 1), QStringLiteral("0"));
+    // Counters from before round 1's results: no marks until the update.
+    QCOMPARE(FormRank->Cells(TFormRank::MaxColumn, 1), QString());
     click(FormRank->BtAtualizaBolao);
     const QList<QStringList> expected{
         {"Pos.", "Usuário", "PG", "AC", "AR", "AG"},
@@ -565,18 +567,34 @@ void TestPoolScreens::wholePoolRound()
     for (int row = 0; row < expected.size(); ++row)
         for (int col = 0; col < 6; ++col)
             QCOMPARE(FormRank->Cells(col, row), expected[row][col]);
-    QCOMPARE(accessibleColumnHeaders(FormRank->SGGeral), expected.first());
+    // Overall, who can still win follows the table's columns.
+    QCOMPARE(accessibleColumnHeaders(FormRank->SGGeral),
+             expected.first() + QStringList({"Máx", "Tít"}));
     QCOMPARE(FormRank->SGGeral->item(0, 1)->toolTip(), QStringLiteral("Ana"));
     QCOMPARE(TextFile::readLines(m_season->path("Rank.txt")), QStringList({"Ana", "Bia", "Caio"}));
     QCOMPARE(FormRank->SGGeral->rowHeight(0), 24);
     // The grid ends with its last row: the header and three rows, inside a 1-pixel frame.
     QCOMPARE(FormRank->SGGeral->height(), 4 * 24 + 2);
+    // Who can still win: 41 rounds left at 66 points each (11 exact scores), nobody decided.
+    for (int row = 1; row <= 3; ++row) {
+        QCOMPARE(FormRank->Cells(TFormRank::MaxColumn, row),
+                 QString::number(expected[row][2].toInt() + 41 * 66));
+        QCOMPARE(FormRank->Cells(TFormRank::MarkColumn, row), QString());
+    }
+    // Bia's chart: second after round 1.
+    FormRank->SGGeral->setCurrentCell(1, 1);
+    FormRank->fiPosicoesClick();
+    QVERIFY(FormRank->ChartPosicoes->isVisible() && !FormRank->SGGeral->isVisible());
+    QCOMPARE(FormRank->ChartPosicoes->CbNome->currentText(), QStringLiteral("Bia"));
+    QCOMPARE(FormRank->ChartPosicoes->shownPlaces(), QList<int>{2});
 
     // Per round: the list offers round 1 only; the table follows the chosen round.
     click(FormRank->fiVolta);
     click(FormBolao->fiRank);
     click(FormBolao->fiRodada);
     QVERIFY(FormRank->CbRank->isVisible() && !FormRank->BtAtualizaBolao->isVisible());
+    QVERIFY(FormRank->SGGeral->isVisible() && !FormRank->fiPosicoes->isVisible());
+    QVERIFY(FormRank->SGGeral->isColumnHidden(TFormRank::MaxColumn));
     QCOMPARE(FormRank->CbRank->count(), 1);
     QCOMPARE(FormRank->CbRank->itemText(0), QStringLiteral("1ª Rodada"));
     FormRank->CbRank->setCurrentIndex(0);
@@ -648,6 +666,9 @@ void TestPoolScreens::closedRoundBetsPrintedAndExported()
     QVERIFY(FormRank->SGApostas->isVisible());
     QCOMPARE(FormRank->SGApostas->item(0, 1)->text(), QStringLiteral("2x1"));
     QCOMPARE(FormRank->SGApostas->item(1, 0)->text(), QStringLiteral("Ana"));
+    QCOMPARE(FormRank->SGApostas->item(1, 0)->toolTip(), QStringLiteral("Ana"));
+    // As the ranking's, the bets table ends with its last row: header, results and Ana.
+    QCOMPARE(FormRank->SGApostas->height(), 3 * 24 + 2);
     QCOMPARE(FormRank->SGApostas->item(1, 12)->text(), QStringLiteral("66")); // 11 exact
     QCOMPARE(FormRank->CbRank->count(), 1); // the open round 2 is never offered
 

@@ -111,6 +111,8 @@ void TestSeasonExtras::csv_data()
         << utf8("2º;\"A;B\";\"Diz \"\"oi\"\"\";0\r\n");
     QTest::newRow("blanks at the ends are kept by quoting")
         << QStringList{"3º", " Ana ", "", "0"} << utf8("3º;\" Ana \";;0\r\n");
+    QTest::newRow("a name read as a formula is kept as text")
+        << QStringList{"5º", "=1+1", "-x", "-3"} << utf8("5º;'=1+1;'-x;-3\r\n");
 }
 
 void TestSeasonExtras::csv()

@@ -61,6 +61,19 @@ const QList<Button> kStandingsTableButtons = {
 const QList<Button> kRankingTableButtons = {{QRect(472, 440, 71, 36), kPrint, {}, 0, kSmallLabel},
                                             {QRect(546, 440, 71, 36), kExport, {}, 0, kSmallLabel}};
 
+// "Posições": the chart of one club's or participant's place round by round, in the room between
+// the legend and the exit button.
+const QString kPlaces = QStringLiteral("Posições");
+const Button kStandingsPlacesButton{QRect(480, 346, 145, 34), kPlaces, {}, 0, 15};
+const Button kRankingPlacesButton{QRect(472, 334, 145, 40), kPlaces, {}, 0, 15};
+
+// Who can still win: the most points still within reach and the two marks beside it.
+const QList<QString> kRaceLegend = {
+    QStringLiteral("Máx  teto de pontos"),
+    QStringLiteral("C  já é campeão"),
+    QStringLiteral("F  fora da disputa"),
+};
+
 // The team grid's cells, in the key order of the club table.
 const QRect kTeamCells[22] = {
     {15, 10, 148, 79},  {163, 11, 148, 79},  {311, 9, 148, 80},   {459, 10, 148, 79},
@@ -103,11 +116,17 @@ void drawParticipantList(QPainter &p)
     drawWell(p, QRect(8, 16, 113, 201), {2, 1, 0, 2});
 }
 
-void drawRankingPage(QPainter &p, const QString &title, const QString &tagline)
+void drawRankingPage(QPainter &p, const QString &title, const QString &tagline, bool race)
 {
     drawTitleBand(p, QStringLiteral("Ranking do bolão"));
     drawHeading(p, QRect(16, 72, 400, 96), title, tagline);
-    drawLegend(p, QRect(432, 80, 192, 118), QStringLiteral("Pontuação"), kPoolLegend);
+    if (race)
+        drawLegend(p, QRect(432, 80, 192, 208), QStringLiteral("Pontuação"),
+                   kPoolLegend + kRaceLegend +
+                       QList<QString>{QStringLiteral("Máx, C e F contam após Atualizar ranking")},
+                   4);
+    else
+        drawLegend(p, QRect(432, 80, 192, 118), QStringLiteral("Pontuação"), kPoolLegend);
     // No well under the table: the table is only as tall as its rows, and a well reaching the
     // panel's edge would stand empty below them.
 }
@@ -184,15 +203,18 @@ QList<Screen> screens()
              drawTitleBand(p, QStringLiteral("Classificação"));
              drawCaption(p, QRect(24, 84, 415, 26), QStringLiteral("Tabela de classificação"), 18,
                          Qt::AlignLeft | Qt::AlignVCenter, palette::kGold);
-             drawWell(p, QRect(24, 119, 415, 329));
-             drawLegend(p, QRect(452, 84, 172, 240), QStringLiteral("Legenda"),
-                        {QStringLiteral("PG  pontos ganhos"), QStringLiteral("J  jogos"),
-                         QStringLiteral("V  vitórias"), QStringLiteral("E  empates"),
-                         QStringLiteral("D  derrotas"), QStringLiteral("GP  gols pró"),
-                         QStringLiteral("GC  gols contra"), QStringLiteral("SG  saldo de gols"),
-                         QStringLiteral("Desempate: vitórias, saldo de gols e gols pró")});
+             drawWell(p, QRect(24, 119, 439, 329));
+             drawLegend(p, QRect(472, 84, 152, 252), QStringLiteral("Legenda"),
+                        QList<QString>{QStringLiteral("PG  pontos ganhos"),
+                                       QStringLiteral("J  jogos"), QStringLiteral("V  vitórias"),
+                                       QStringLiteral("E  empates"), QStringLiteral("D  derrotas"),
+                                       QStringLiteral("GP  gols pró"),
+                                       QStringLiteral("GC  gols contra"),
+                                       QStringLiteral("SG  saldo de gols")} +
+                            kRaceLegend + QList<QString>{QStringLiteral("Desempate V, SG, GP")},
+                        2);
          },
-         QList<Button>{{kPageExit, kBack}} + kStandingsTableButtons});
+         QList<Button>{{kPageExit, kBack}, kStandingsPlacesButton} + kStandingsTableButtons});
 
     list.append({QStringLiteral("tabela.bmp"),
                  QStringLiteral("tabelaon.bmp"),
@@ -234,10 +256,11 @@ QList<Screen> screens()
     list.append({QStringLiteral("ranking.bmp"), QStringLiteral("rankingon.bmp"), pitch,
                  [](QPainter &p) {
                      drawRankingPage(p, QStringLiteral("Ranking geral"),
-                                     QStringLiteral("Pontos acumulados em todas as rodadas"));
+                                     QStringLiteral("Pontos acumulados em todas as rodadas"), true);
                  },
                  QList<Button>{{QRect(16, 178, 257, 54), QStringLiteral("Atualizar ranking")},
-                               rankingExit} +
+                               rankingExit,
+                               kRankingPlacesButton} +
                      kRankingTableButtons});
 
     // Shown in per-round mode under the overall ranking's hover pictures, so its exit, print and
@@ -246,7 +269,7 @@ QList<Screen> screens()
     list.append({QStringLiteral("rodada.bmp"), QStringLiteral("rodadaon.bmp"), pitch,
                  [](QPainter &p) {
                      drawRankingPage(p, QStringLiteral("Ranking da rodada"),
-                                     QStringLiteral("Pontos de uma única rodada"));
+                                     QStringLiteral("Pontos de uma única rodada"), false);
                      drawCaption(p, QRect(16, 178, 150, 20), QStringLiteral("Escolha a rodada"), 13,
                                  Qt::AlignLeft | Qt::AlignVCenter, palette::kGold);
                      drawWell(p, QRect(16, 200, 145, 21), {2, 2, 2, 2});

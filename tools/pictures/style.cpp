@@ -260,7 +260,8 @@ void drawHeading(QPainter &p, const QRect &box, const QString &title, const QStr
     p.restore();
 }
 
-void drawLegend(QPainter &p, const QRect &box, const QString &caption, const QList<QString> &lines)
+void drawLegend(QPainter &p, const QRect &box, const QString &caption, const QList<QString> &lines,
+                int gap)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -292,7 +293,7 @@ void drawLegend(QPainter &p, const QRect &box, const QString &caption, const QLi
         const QRect used = p.fontMetrics().boundingRect(row, Qt::TextWordWrap, text);
         shadowedText(p, row, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text, palette::kCream,
                      QColor(0, 0, 0, 150));
-        y += used.height() + 6;
+        y += used.height() + gap;
     }
     p.restore();
 }

@@ -56,7 +56,9 @@ void drawCaption(QPainter &p, const QRect &box, const QString &text, int pixelSi
                  const QColor &colour = palette::kCream);
 void drawHeading(QPainter &p, const QRect &box, const QString &title, const QString &tagline);
 // A dark card with a gold caption and one line per entry, for legends beside grids.
-void drawLegend(QPainter &p, const QRect &box, const QString &caption, const QList<QString> &lines);
+// `gap` is the space between lines, smaller for a long legend.
+void drawLegend(QPainter &p, const QRect &box, const QString &caption, const QList<QString> &lines,
+                int gap = 6);
 
 void drawPlaque(QPainter &p, const Button &button, ButtonState state);
 
