@@ -4,7 +4,8 @@
 // one round's ranking next to its floor.
 //
 //   bench_ranking --participants=N [--data-root=DIR] [Google Benchmark flags]
-//   bench_ranking --participants=N --peak=recompute|round   one run, prints its peak memory
+//   bench_ranking --participants=N --peak=recompute|round|reference   one run, prints its peak
+//                                                                     memory
 #include "peakmemory.h"
 #include "referenceranking.h"
 #include "seasondata.h"
@@ -165,6 +166,9 @@ int peakRun(const std::string &operation)
         RecomputeOverallRanking(g_paths.dataDir, g_paths.poolDir);
     else if (operation == "round")
         ComputeRoundRanking(g_paths.dataDir, g_paths.poolDir, TimedRound);
+    else if (operation == "reference")
+        ReferenceRanking::recompute(QFile::encodeName(g_paths.dataDir).toStdString(),
+                                    QFile::encodeName(g_paths.poolDir).toStdString());
     else
         return 2;
     const double seconds = double(timer.nsecsElapsed()) / 1e9;

@@ -66,7 +66,7 @@ int child(const std::string &mode, const QString &programPath, int argc, char **
     if (mode == "program") {
         refuseMessages();
         installTranslations(app);
-        createScreens(DataDirs::dataDirFor(programPath, u'/'));
+        createStartScreen(DataDirs::dataDirFor(programPath, u'/'));
         Form1->show();
         shown = Form1;
     } else {
@@ -147,12 +147,12 @@ void dropScreens()
     g_screensUp = false;
 }
 
-// The same start without a process of its own: the ten screens and the main form shown.
+// The same start without a process of its own: the main form made and shown.
 void startupInProcess(benchmark::State &state)
 {
     dropScreens();
     for (auto _ : state) {
-        createScreens(g_paths.dataDir);
+        createStartScreen(g_paths.dataDir);
         Form1->show();
         waitUntilShown(Form1);
         state.PauseTiming();

@@ -210,8 +210,9 @@ int main(int argc, char **argv)
     const auto add = [&json](const std::string &name, double wall, double cpu, double peak) {
         char entry[512];
         std::snprintf(entry, sizeof entry,
-                      "%s\n    {\"name\": \"%s\", \"real_time\": %.3f, \"cpu_time\": %.3f, "
-                      "\"time_unit\": \"ms\", \"peak_kib\": %.0f}",
+                      "%s\n    {\n      \"name\": \"%s\",\n      \"real_time\": %.3f,\n"
+                      "      \"cpu_time\": %.3f,\n      \"time_unit\": \"ms\",\n"
+                      "      \"peak_kib\": %.0f\n    }",
                       json.back() == '[' ? "" : ",", name.c_str(), wall, cpu, peak);
         json += entry;
         std::printf("%-22s %8.1f ms wall %8.1f ms cpu %8.1f MB peak\n", name.c_str(), wall, cpu,

@@ -38,6 +38,7 @@ private slots:
     void exitAsksFirst();
     void missingHoverPictureIsReportedAndDrawsNothing();
     void picturesAreDecodedOnceWhenFirstNeeded();
+    void screensAreMadeWhenFirstOpened();
     void textPageTxtIsShownAsHtml();
     void historyIsReadAtEveryShowingRegulationOnce();
     void missingPageShowsTheErrorBox();
@@ -314,6 +315,28 @@ void TestFrame::picturesAreDecodedOnceWhenFirstNeeded()
     QCOMPARE(PictureCache::picture(page).pixelColor(0, 0), QColor(Qt::green));
     m_season->remove("classifica.bmp");
     QVERIFY_THROWS_EXCEPTION(VelurinoError, PictureCache::picture(page));
+    QVERIFY(m_messages->calls.isEmpty());
+}
+
+void TestFrame::screensAreMadeWhenFirstOpened()
+{
+    createStartScreen(m_season->dataDir());
+    Form1->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Form1));
+    QVERIFY(!FormRegulamento && !FormHistoria && !FormRegras);
+
+    Form1->fiVelurinoClick();
+    Form1->fiRegulamentoClick();
+    QVERIFY(FormRegulamento && FormRegulamento->isVisible());
+    QVERIFY(!Form1->isVisible() && !FormHistoria);
+    QCOMPARE(FormRegulamento->htmlRegulamento->document()->toPlainText().simplified(),
+             QStringLiteral("Regulamento Vale a regra."));
+    // Made once: back and in again shows the same screen.
+    TFormRegulamento *made = FormRegulamento;
+    FormRegulamento->close();
+    QVERIFY(Form1->isVisible());
+    Form1->fiRegulamentoClick();
+    QCOMPARE(FormRegulamento, made);
     QVERIFY(m_messages->calls.isEmpty());
 }
 

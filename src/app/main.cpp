@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "frame/screenform.h"
 #include "platform/datadirs.h"
+#include "platform/guard.h"
 #include "platform/messages.h"
 #include "platform/velurinoerror.h"
 
@@ -11,8 +12,11 @@
 #include <QIcon>
 #include <QLockFile>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -60,6 +64,37 @@ std::unique_ptr<QApplication> applicationAt(Arguments &arguments, double scale)
     return app;
 }
 
+// Runs `then` once `window` has been put on view and painted for the first time. What the start
+// screen's first picture does not need (the window icon for the window manager's lists) waits
+// until then.
+class AfterFirstExpose : public QObject
+{
+public:
+    AfterFirstExpose(QWidget *window, std::function<void()> then)
+        : QObject(window), m_window(window), m_then(std::move(then))
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched == m_window->windowHandle()) {
+            qApp->removeEventFilter(this);
+            // Queued: the exposed window paints before this runs.
+            QTimer::singleShot(0, this, [this] {
+                m_then();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+    std::function<void()> m_then;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -89,12 +124,6 @@ int main(int argc, char *argv[])
         }
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("velurino"));
-#ifdef VELURINO_HAS_ICON
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/velurino.png").arg(size));
-    QApplication::setWindowIcon(icon);
-#endif
     installTranslations(*app);
 
     QString dataDir;
@@ -110,7 +139,16 @@ int main(int argc, char *argv[])
     QLockFile lock(DataDir() + LockFileName);
     if (!openDataDirectory(DataDir(), PoolDir(), lock))
         return 1;
-    createScreens(DataDir());
+    createStartScreen(DataDir());
+    new AfterFirstExpose(Form1, [] {
+        guarded(nullptr, [] { removeStrayPoolStaging(DataDir(), PoolDir()); });
+#ifdef VELURINO_HAS_ICON
+        QIcon icon;
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/icons/%1x%1/apps/velurino.png").arg(size));
+        QApplication::setWindowIcon(icon);
+#endif
+    });
     Form1->show();
     // Without a window manager nobody else gives the first window the keyboard.
     Form1->activateWindow();

@@ -5,6 +5,7 @@
 #include "championship/classifica.h"
 #include "championship/tabela.h"
 #include "championship/times.h"
+#include "frame/navigation.h"
 #include "platform/datadirs.h"
 #include "platform/filechanges.h"
 #include "platform/guard.h"
@@ -16,6 +17,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLockFile>
 #include <QTranslator>
@@ -42,13 +45,54 @@ bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile
     // The data directory first: its record may name staged files of the pool directory.
     guarded(nullptr, [&] {
         recoverChanges(dataDir);
-        recoverChanges(poolDir);
-        SeasonCopies::recover(dataDir, SeasonCopies::copiesDirFor(dataDir));
+        completeRecordedChanges(poolDir);
+        SeasonCopies::recover(dataDir, SeasonCopies::copiesDirFor(dataDir), poolDir);
     });
     return true;
 }
 
-void createScreens(const QString &dataDir)
+void removeStrayPoolStaging(const QString &dataDir, const QString &poolDir)
+{
+    const QString record = QLatin1String(FileChanges::RecordName);
+    // A record left because its completion failed names staged files: the next start finishes it.
+    if (QFileInfo::exists(dataDir + record) || QFileInfo::exists(poolDir + record))
+        return;
+    for (const QString &path : FileChanges::stagedFiles(poolDir, true))
+        QFile::remove(path);
+}
+
+namespace {
+
+// The place each screen but the main form offers, in the program's fixed order of screens.
+constexpr Place LaterScreens[] = {Place::Regulation, Place::Teams,     Place::History,
+                                  Place::RoundTable, Place::PoolHub,   Place::BetEntry,
+                                  Place::Ranking,    Place::Standings, Place::PoolRules};
+
+// The screen offering `place` is made into `global` when the place is first asked for.
+template <typename Form> void makeOnFirstUse(Place place, Form *&global)
+{
+    setPlaceMaker(place, [&global] {
+        if (!global)
+            global = new Form;
+    });
+}
+
+void makeEveryScreenOnFirstUse()
+{
+    makeOnFirstUse(Place::Regulation, FormRegulamento);
+    makeOnFirstUse(Place::Teams, FormTimes);
+    makeOnFirstUse(Place::History, FormHistoria);
+    makeOnFirstUse(Place::RoundTable, FormTabela);
+    makeOnFirstUse(Place::PoolHub, FormBolao);
+    makeOnFirstUse(Place::BetEntry, FormAposta);
+    makeOnFirstUse(Place::Ranking, FormRank);
+    makeOnFirstUse(Place::Standings, FormClassifica);
+    makeOnFirstUse(Place::PoolRules, FormRegras);
+}
+
+} // namespace
+
+void createStartScreen(const QString &dataDir)
 {
     DataDirs::setDataDir(dataDir);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -56,19 +100,21 @@ void createScreens(const QString &dataDir)
     Form1 = new TForm1;
     QObject::connect(Form1, &TForm1::programClosed, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    FormRegulamento = new TFormRegulamento;
-    FormTimes = new TFormTimes;
-    FormHistoria = new TFormHistoria;
-    FormTabela = new TFormTabela;
-    FormBolao = new TFormBolao;
-    FormAposta = new TFormAposta;
-    FormRank = new TFormRank;
-    FormClassifica = new TFormClassifica;
-    FormRegras = new TFormRegras;
+    makeEveryScreenOnFirstUse();
+}
+
+void createScreens(const QString &dataDir)
+{
+    createStartScreen(dataDir);
+    for (Place place : LaterScreens)
+        placeForm(place);
 }
 
 void destroyScreens()
 {
+    // A screen never opened stays unbuilt once the program is going.
+    for (Place place : LaterScreens)
+        setPlaceMaker(place, {});
     // Reverse order of creation; the main form last, as it owns the data directory.
     delete FormRegras;
     FormRegras = nullptr;

@@ -1,5 +1,6 @@
-// Program start: the ten screens, created once and in a fixed order, on a data directory fixed
-// before the first of them.
+// Program start: the main form first, on a data directory fixed before it; every other screen is
+// built once, when it is first opened, so that the start screen is up before their pictures and
+// files are read.
 #pragma once
 
 #include <QString>
@@ -16,9 +17,17 @@ extern const QString LockFileName;
 // that was killed is taken over. A directory where no lock can be made (read-only, missing) is
 // refused too, with a message naming it: its first store would fail.
 bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile &lock);
+// The rest of that clean-up, once the start screen is up: staged files of the pool directory that
+// no record names (an operation stopped before its record was written). The folder holds a file
+// per participant, and reading all their names must not delay the first picture; nothing reads a
+// staged file, and no operation leaves one behind when it ends, so the later moment is as safe.
+void removeStrayPoolStaging(const QString &dataDir, const QString &poolDir);
 
-// Fixes the data directory (and the pool directory inside it) and creates the ten screens; the
-// main form is then shown.
+// Fixes the data directory (and the pool directory inside it) and creates the main form; the other
+// screens are made as they are first opened. The main form is then shown.
+void createStartScreen(const QString &dataDir);
+// The same, with every screen made at once in the program's fixed order (tests that reach the
+// screens' controls directly).
 void createScreens(const QString &dataDir);
 // Destroys them again (tests and benchmarks that create the program more than once).
 void destroyScreens();

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -12,6 +13,7 @@ struct Target
 {
     QPointer<QWidget> form;
     QPointer<QWidget> panel;
+    std::function<void()> make;
 };
 
 std::map<Place, Target> &places()
@@ -24,13 +26,28 @@ std::map<Place, Target> &places()
 
 void registerPlace(Place place, QWidget *form, QWidget *panel)
 {
-    places()[place] = {form, panel};
+    Target &target = places()[place];
+    target.form = form;
+    target.panel = panel;
+}
+
+void setPlaceMaker(Place place, std::function<void()> make)
+{
+    places()[place].make = std::move(make);
 }
 
 static Target targetOf(Place place)
 {
-    const auto found = places().find(place);
-    return found == places().end() ? Target{} : found->second;
+    auto found = places().find(place);
+    if (found == places().end())
+        return {};
+    if (!found->second.form && found->second.make) {
+        // Taken out first: a maker whose screen failed to register is not run again and again.
+        const std::function<void()> make = std::exchange(found->second.make, {});
+        make();
+        found = places().find(place);
+    }
+    return found->second;
 }
 
 QWidget *placeForm(Place place)

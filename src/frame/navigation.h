@@ -2,6 +2,8 @@
 // make visible on it); any screen can then go there without knowing the other screen's class.
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 enum class Place
@@ -21,8 +23,12 @@ enum class Place
 
 void registerPlace(Place place, QWidget *form, QWidget *panel);
 
-// Makes the place's panel visible and shows its form, then hides `from` (unless it is that
-// form), so that one of the program's windows is always on screen.
+// How the screen offering `place` is built when it is first asked for, so that a screen nobody
+// opens costs nothing at start. The maker must register the place as it builds the screen.
+void setPlaceMaker(Place place, std::function<void()> make);
+
+// Makes the place's panel visible (building its screen first if need be) and shows its form, then
+// hides `from` (unless it is that form), so that one of the program's windows is always on screen.
 void goTo(QWidget *from, Place place);
 
 QWidget *placeForm(Place place);

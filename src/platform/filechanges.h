@@ -62,6 +62,10 @@ void reportStep(const char *step);
 // synced at once) durable; throws when the disk refuses.
 void syncDirectory(const QString &dir, const QStringList &files = {});
 
+// The staged files in `dir` (with `subfolders`, in every folder below it too), as paths. Only the
+// folder's names are read, so a pool of many participant files is one quick pass at start.
+QStringList stagedFiles(const QString &dir, bool subfolders = false);
+
 } // namespace FileChanges
 
 // The same, for an operation whose new contents are produced one by one: each is staged on disk
@@ -101,6 +105,9 @@ void applyChanges(const QList<FileChange> &changes);
 // the operation is completed; without one, staged files are removed. Returns true when anything
 // was found. Throws when a record cannot be completed.
 bool recoverChanges(const QString &dir);
+// Its first half: only the operation a record names is finished (or an incomplete record thrown
+// away); true when a record was found. Staged files that no record names stay.
+bool completeRecordedChanges(const QString &dir);
 
 // Creates directory `to` as a copy of directory `from` (sub-directories included), all or
 // nothing: the copy is made and synced under a name of its own beside `to` ("dados.copiando"),

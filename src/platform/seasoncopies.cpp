@@ -49,10 +49,8 @@ QStringList seasonFiles(const QString &dir)
 
 void removeStrayStaging(const QString &dir)
 {
-    const QStringList filters{QLatin1String("*") + QLatin1String(FileChanges::StagingSuffix)};
-    QDirIterator it(dir, filters, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        QFile::remove(it.next());
+    for (const QString &path : FileChanges::stagedFiles(dir, true))
+        QFile::remove(path);
 }
 
 } // namespace
@@ -160,14 +158,18 @@ void restoreCopy(const QString &copyPath, const QString &dataDir)
     applyChanges(changes);
 }
 
-void recover(const QString &dataDir, const QString &copiesDir)
+void recover(const QString &dataDir, const QString &copiesDir, const QString &sweptLater)
 {
     const QDir copies(copiesDir);
     const QStringList filters{QLatin1String("*") + QLatin1String(FileChanges::StagingSuffix)};
     for (const QString &name : copies.entryList(filters, QDir::Dirs | QDir::NoDotAndDotDot))
         QDir(copies.filePath(name)).removeRecursively();
-    for (const QString &sub : QDir(dataDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        removeStrayStaging(QDir(dataDir).filePath(sub));
+    const QString later = QDir::cleanPath(sweptLater);
+    for (const QString &sub : QDir(dataDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString path = QDir(dataDir).filePath(sub);
+        if (sweptLater.isEmpty() || QDir::cleanPath(path) != later)
+            removeStrayStaging(path);
+    }
 }
 
 } // namespace SeasonCopies

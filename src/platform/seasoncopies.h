@@ -37,7 +37,8 @@ QList<CopyInfo> listCopies(const QString &copiesDir);
 void restoreCopy(const QString &copyPath, const QString &dataDir);
 
 // What an interrupted copy or restore left behind at start: unfinished copies, and staged files
-// in the data directory's sub-folders that no record names. Runs after `recoverChanges`.
-void recover(const QString &dataDir, const QString &copiesDir);
+// in the data directory's sub-folders that no record names, but for the sub-folder `sweptLater`
+// (the pool's, swept once the start screen is up). Runs after `recoverChanges`.
+void recover(const QString &dataDir, const QString &copiesDir, const QString &sweptLater = {});
 
 } // namespace SeasonCopies

@@ -363,11 +363,13 @@ QList<Operation> TestMalformedFiles::operations()
         {"start",
          [] {},
          [this] {
-             createScreens(m_season->dataDir());
+             createStartScreen(m_season->dataDir());
              Form1->show();
              QVERIFY(QTest::qWaitForWindowExposed(Form1));
          },
          {}},
+        // The round table is made, and reads its files, when it is first opened.
+        {"table open", [this] { toMenu(); }, [this] { click(Form1->fiTabela); }, {}},
         {"table round 2",
          [=, this] { table(1); },
          [this] { FormTabela->CbRodadas->setCurrentIndex(1); },
@@ -474,8 +476,8 @@ void TestMalformedFiles::damagedFile_data()
     };
 
     const QStringList everyRodadaReader{
-        "start",    "table round 2", "table round 3", "table store",    "table withdraw",
-        "bet open", "bet round",     "rank open",     "rank recompute", "round rank open"};
+        "table open", "table round 2", "table round 3", "table store",    "table withdraw",
+        "bet open",   "bet round",     "rank open",     "rank recompute", "round rank open"};
     row("Rodada.txt", "truncated", {"table store"});
     row("Rodada.txt", "missing marker", {"table store", "table withdraw"});
     row("Rodada.txt", "not a number", everyRodadaReader);
@@ -489,7 +491,7 @@ void TestMalformedFiles::damagedFile_data()
     row("Rodada.txt", "empty", everyRodadaReader + QStringList{"hub register"});
     row("Rodada.txt", "missing", everyRodadaReader + QStringList{"hub register"});
 
-    const QStringList everyResultReader{"start",           "table round 2",    "table round 3",
+    const QStringList everyResultReader{"table open",      "table round 2",    "table round 3",
                                         "table store",     "table withdraw",   "bet open",
                                         "bet round",       "rank open",        "rank recompute",
                                         "round rank open", "round rank choose"};
@@ -525,7 +527,7 @@ void TestMalformedFiles::damagedFile_data()
     row("Nomes.txt", "empty", {"standings"});
     row("Nomes.txt", "missing", {"standings"});
 
-    const QStringList everyPageReader{"start", "table round 2", "table round 3", "bet open",
+    const QStringList everyPageReader{"table open", "table round 2", "table round 3", "bet open",
                                       "bet round"};
     row("tabela1.htm", "truncated", {});
     row("tabela1.htm", "missing marker", {});
@@ -534,7 +536,7 @@ void TestMalformedFiles::damagedFile_data()
     row("tabela1.htm", "short block", {});
     row("tabela1.htm", "megabyte line", {});
     // Round 3 is the one the round table opens on.
-    row("tabela1.htm", "megabyte word on a shown page", {"start", "table round 3"});
+    row("tabela1.htm", "megabyte word on a shown page", {"table open", "table round 3"});
     row("tabela1.htm", "random bytes", {});
     row("tabela1.htm", "empty", {});
     row("tabela1.htm", "missing", everyPageReader);
@@ -592,7 +594,7 @@ void TestMalformedFiles::damagedFile()
 
     QStringList shown; // the operations that reported the damage
     for (const Operation &op : operations()) {
-        if (FormTabela) {
+        if (Form1) {
             ProgramTree::restore(m_root, whole);
             op.prepare();
             if (QTest::currentTestFailed())
