@@ -7,19 +7,16 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 #include <utility>
 
 namespace Standings {
 
 bool ranksHigher(const StandingRow &a, const StandingRow &b)
 {
-    if (a.pointsKey != b.pointsKey)
-        return a.pointsKey > b.pointsKey;
-    if (a.winsKey != b.winsKey)
-        return a.winsKey > b.winsKey;
-    if (a.differenceKey != b.differenceKey)
-        return a.differenceKey > b.differenceKey;
-    return a.scoredKey > b.scoredKey;
+    // Points, then wins, then goal difference, then goals scored.
+    return std::tie(a.pointsKey, a.winsKey, a.differenceKey, a.scoredKey) >
+           std::tie(b.pointsKey, b.winsKey, b.differenceKey, b.scoredKey);
 }
 
 void exchangeSort(QList<StandingRow> &rows)

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -110,13 +111,7 @@ namespace Pool {
 
 bool ranksAbove(const TRankRow &x, const TRankRow &y)
 {
-    if (x.PG != y.PG)
-        return x.PG > y.PG;
-    if (x.AC != y.AC)
-        return x.AC > y.AC;
-    if (x.AR != y.AR)
-        return x.AR > y.AR;
-    return x.AG > y.AG;
+    return std::tie(x.PG, x.AC, x.AR, x.AG) > std::tie(y.PG, y.AC, y.AR, y.AG);
 }
 
 } // namespace Pool
