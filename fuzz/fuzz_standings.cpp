@@ -29,13 +29,12 @@ Expected extractAsDescribed(const QStringList &teamFile, const QStringList &name
         if (k < 7)
             return {true, {}};
         const QStringList counters = rest.mid(k - 7, 7);
-        // Points, wins, goals scored and goals conceded are the ones compared or subtracted.
-        const auto points = Fuzz::integer(counters.at(0));
-        const auto wins = Fuzz::integer(counters.at(2));
+        // Every counter is a number: a damaged one would show as a whole table's figure.
+        for (const QString &counter : counters)
+            if (!Fuzz::integer(counter))
+                return {true, {}};
         const auto scored = Fuzz::integer(counters.at(5));
         const auto conceded = Fuzz::integer(counters.at(6));
-        if (!points || !wins || !scored || !conceded)
-            return {true, {}};
         StandingRow row;
         row.points = counters.at(0);
         row.games = counters.at(1);

@@ -3,35 +3,12 @@
 # participant, store a prediction, store a round, show the standings and leave the program.
 # Exits 77 (skipped) without Xvfb or xdotool. Usage: keyboard_walk.sh PROGRAM DATA_DIR
 set -euo pipefail
-program=$1
-data=$2
 for tool in Xvfb xdotool import convert compare; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-cp "$program" "$work/velurino"
-cp -r "$data" "$work/dados"
-dados=$work/dados
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+source "$(dirname "$0")/realwindow.sh"
 
 fail() { echo "FAIL: $*"; cat "$work/app.log"; exit 1; }
-left=$(( (1024 - 640) / 2 ))
-top=$(( (768 - 480) / 2 ))
 # Pixels of the top left of the panel (the screen's name in its band) that differ from the same
 # part of a picture.
 band_differs() {

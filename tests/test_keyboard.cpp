@@ -98,6 +98,7 @@ private slots:
 
     void everyScreenByTab_data();
     void everyScreenByTab();
+    void scoreBoxesSayTheShownNames();
 
 private:
     TestSeason *m_season = nullptr;
@@ -297,6 +298,15 @@ void TestKeyboard::everyScreenByTab()
         QCOMPARE(m_messages->calls.size(), 1);
         QCOMPARE(m_messages->calls.at(0).text, QStringLiteral("Deseja realmente sair?"));
     }
+}
+
+void TestKeyboard::scoreBoxesSayTheShownNames()
+{
+    // The fixture's keys have no accents; a screen reader says the clubs as the standings show
+    // them.
+    Form1->fiTabelaClick();
+    QCOMPARE(FormTabela->home(4)->accessibleName(), QStringLiteral("Gavião, gols"));
+    QCOMPARE(FormTabela->away(6)->accessibleName(), QStringLiteral("União, gols"));
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -3,34 +3,11 @@
 # centred on black, the exit button lit with its red card under the pointer, then the program
 # ended by its process id. Usage: window_check.sh PROGRAM DATA_DIR
 set -euo pipefail
-program=$1
-data=$2
-work=$(mktemp -d)
-xvfb_pid=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A copy of the program beside a copy of its data, so the check never touches the real season.
-cp "$program" "$work/velurino"
-cp -r "$data" "$work/dados"
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+source "$(dirname "$0")/realwindow.sh"
 
 "$work/velurino" >"$work/app.log" 2>&1 &
 app_pid=$!
 
-left=$(( (1024 - 640) / 2 ))
-top=$(( (768 - 480) / 2 ))
 shot() { import -window root "$work/$1.png"; }
 # Pixels of the panel area that differ from a picture (0 when they are equal).
 differs() {

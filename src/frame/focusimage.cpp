@@ -1,5 +1,7 @@
 #include "frame/focusimage.h"
 
+#include "frame/appfilter.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -67,12 +69,8 @@ public:
 
     static void install()
     {
-        static bool installed = false;
-        if (installed || !qApp)
-            return;
-        installed = true;
-        qApp->installEventFilter(new FocusShownWatcher(qApp));
-        QAccessible::installFactory(focusImageInterface);
+        if (installApplicationFilterOnce<FocusShownWatcher>())
+            QAccessible::installFactory(focusImageInterface);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override

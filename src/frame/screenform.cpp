@@ -1,5 +1,7 @@
 #include "frame/screenform.h"
 
+#include "frame/appfilter.h"
+
 #include "frame/focusimage.h"
 #include "platform/guard.h"
 #include "platform/messages.h"
@@ -24,14 +26,7 @@ class DialogCloseWatcher : public QObject
 public:
     using QObject::QObject;
 
-    static void install()
-    {
-        static bool installed = false;
-        if (installed || !qApp)
-            return;
-        installed = true;
-        qApp->installEventFilter(new DialogCloseWatcher(qApp));
-    }
+    static void install() { installApplicationFilterOnce<DialogCloseWatcher>(); }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {

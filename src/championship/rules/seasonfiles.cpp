@@ -1,5 +1,7 @@
 #include "championship/rules/seasonfiles.h"
 
+#include "championship/rules/teamdetails.h"
+
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 
@@ -63,9 +65,15 @@ int readStoredRounds(const QString &dataDir)
 QStringList readRoundClubs(const QString &dataDir, int round)
 {
     try {
+        // Said as the standings show them ("Gavião", not the file's key "Gaviao").
+        const bool named =
+            TextFile::exists(dataDir, TeamFile) && TextFile::exists(dataDir, NameFile);
+        const QStringList teams = named ? TextFile::readLines(dataDir, TeamFile) : QStringList();
+        const QStringList names = named ? TextFile::readLines(dataDir, NameFile) : QStringList();
         QStringList clubs;
         for (const Match &match : fixtureOf(TextFile::readLines(dataDir, RoundFile), round))
-            clubs << match.home << match.away;
+            clubs << TeamDetails::displayName(teams, names, match.home)
+                  << TeamDetails::displayName(teams, names, match.away);
         return clubs;
     } catch (const VelurinoError &) {
         return {};

@@ -57,9 +57,9 @@ using Fixture = std::array<Match, MatchesPerRound>;
 // The 11 matches of `round`; throws when the file has no section for it or the section is cut.
 Fixture fixtureOf(const QStringList &roundFile, int round);
 
-// The 22 clubs of the round's matches, home then away of match 1, then match 2, ...; empty when
-// the fixture cannot be read. It only names the score boxes for a screen reader, so a damaged
-// file is left for the operations that need it to report.
+// The 22 clubs of the round's matches by their shown names, home then away of match 1, then match
+// 2, ...; empty when the fixture cannot be read. It only names the score boxes for a screen reader,
+// so a damaged file is left for the operations that need it to report.
 QStringList readRoundClubs(const QString &dataDir, int round);
 
 // The first line of the round's result block, or TextFile::NotFound.
