@@ -9,7 +9,10 @@ TextPageForm::TextPageForm(const Layout &layout, QWidget *parent)
     : ScreenForm(layout.caption, parent), m_layout(layout)
 {
     m_panel = new Panel(this, {0, 0, PanelWidth, PanelHeight});
-    m_background = layout.backgroundIsButton ? new TFocusImage(m_panel) : new PictureBox(m_panel);
+    if (layout.backgroundIsButton)
+        m_background = m_backgroundButton = new TFocusImage(m_panel);
+    else
+        m_background = new PictureBox(m_panel);
     m_background->setGeometry(layout.backgroundBounds);
     m_title = new PageTitle(m_panel);
     m_title->setTexts(layout.bandSubtitle, layout.title, layout.tagline);
@@ -25,8 +28,8 @@ TextPageForm::TextPageForm(const Layout &layout, QWidget *parent)
     m_html->setSelectable(true);
     addCentredPanel(m_panel);
 
-    if (layout.backgroundIsButton)
-        static_cast<TFocusImage *>(m_background)->setBackdrop();
+    if (m_backgroundButton)
+        m_backgroundButton->setBackdrop();
     setAccessibleName(layout.title);
     m_background->setAccessibleName(layout.title);
     m_html->setAccessibleName(layout.title);

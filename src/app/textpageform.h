@@ -31,6 +31,8 @@ public:
 
     Panel *panel() const { return m_panel; }
     PictureBox *background() const { return m_background; }
+    // The background as a button, or nullptr when it is a plain picture.
+    TFocusImage *backgroundButton() const { return m_backgroundButton; }
     TFocusImage *exitButton() const { return m_exit; }
     HtmlView *html() const { return m_html; }
     PageTitle *title() const { return m_title; }
@@ -46,6 +48,7 @@ private:
     Layout m_layout;
     Panel *m_panel;
     PictureBox *m_background;
+    TFocusImage *m_backgroundButton = nullptr;
     TFocusImage *m_exit;
     HtmlView *m_html;
     PageTitle *m_title;

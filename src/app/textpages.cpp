@@ -57,8 +57,8 @@ TFormRegras::TFormRegras(QWidget *parent)
                     QStringLiteral("Bolão Velurino"),
                     QStringLiteral("Como apostar e como os pontos são contados")},
                    parent),
-      PanelRegras(panel()), ImRegras(static_cast<TFocusImage *>(background())),
-      fiSairRegras(exitButton()), htmlRegras(html())
+      PanelRegras(panel()), ImRegras(backgroundButton()), fiSairRegras(exitButton()),
+      htmlRegras(html())
 {
     guarded(this, [this] { FormCreate(); });
 }

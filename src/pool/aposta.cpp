@@ -103,7 +103,8 @@ void TFormAposta::FormCreate()
     ImAposta->loadPictureIfExists(DataDir(), QStringLiteral("apost.bmp"));
     hover.load(QStringLiteral("aposton.bmp"), QStringLiteral("apost.bmp"));
     htmlAposta->setPictureDir(DataDir());
-    if (CbRodada->count() < 10)
+    // The round list is filled once, at the first showing.
+    if (CbRodada->count() < Season::Rounds)
         for (int n = 1; n <= Season::Rounds; ++n)
             CbRodada->addItem(Season::roundLabel(n));
     CbRodada->setCurrentIndex(0);

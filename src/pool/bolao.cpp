@@ -39,7 +39,7 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
     addCentredPanel(PanelBolao);
     ImBolao = new TFocusImage(PanelBolao, {0, 0, PanelWidth, PanelHeight});
     ImBolao->setBackdrop();
-    fiUsers = new TFocusImage(PanelBolao, {24, 178, 246, 52}, QStringLiteral("Users"));
+    fiUsers = new TFocusImage(PanelBolao, {24, 178, 246, 52});
     fiAposta = new TFocusImage(PanelBolao, {24, 239, 246, 52});
     fiRank = new TFocusImage(PanelBolao, {25, 299, 246, 52});
     fiRegras = new TFocusImage(PanelBolao, {27, 357, 246, 53});
@@ -113,8 +113,8 @@ TFormBolao::TFormBolao(QWidget *parent) : ScreenForm(QStringLiteral("FormBolao")
         userHover.bind(button);
     apostarHover.bind(BtAposta);
 
-    bindClick(fiUsers, this, [this] { fiUsersClick(fiUsers); });
-    bindClick(fiAposta, this, [this] { fiUsersClick(fiAposta); });
+    bindClick(fiUsers, this, [this] { fiUsersClick(fiUsers, UsersMode::Registering); });
+    bindClick(fiAposta, this, [this] { fiUsersClick(fiAposta, UsersMode::Betting); });
     bindClick(BtOK, this, [this] { BtOKClick(); });
     bindClick(BtRemove, this, [this] { BtRemoveClick(); });
     bindClick(BtAposta, this, [this] { BtApostaClick(); });
@@ -159,7 +159,7 @@ void TFormBolao::FormClose()
     goTo(this, Place::ChampionshipMenu);
 }
 
-void TFormBolao::fiUsersClick(TFocusImage *sender)
+void TFormBolao::fiUsersClick(TFocusImage *sender, UsersMode mode)
 {
     BtOK->hide();
     BtRemove->hide();
@@ -177,7 +177,7 @@ void TFormBolao::fiUsersClick(TFocusImage *sender)
     LbUsers->clearSelection();
     htmlDados->setPage(QString());
 
-    if (sender && sender->Hint == QLatin1String("Users")) {
+    if (mode == UsersMode::Registering) {
         BtOK->show();
         BtRemove->show();
         Nome->show();

@@ -17,6 +17,14 @@ class TFormBolao : public ScreenForm
     Q_OBJECT
 
 public:
+    // What the participants panel is opened for: registering and removing names, or choosing
+    // whose bets to enter.
+    enum class UsersMode
+    {
+        Registering,
+        Betting
+    };
+
     explicit TFormBolao(QWidget *parent = nullptr);
 
     Panel *PanelBolao;
@@ -46,7 +54,7 @@ public:
     RegionHover userHover;    // "useron.bmp" / "user.bmp" on ImUsers
     RegionHover apostarHover; // "apostaron.bmp" / "apostar.bmp" on ImUsers
 
-    void fiUsersClick(TFocusImage *sender);
+    void fiUsersClick(TFocusImage *sender, UsersMode mode);
     void BtOKClick();
     void BtRemoveClick();
     void LbUsersClick();

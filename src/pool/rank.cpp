@@ -22,7 +22,8 @@ namespace {
 
 const QStringList Headers{QStringLiteral("Pos."), QStringLiteral("Usuário"), QStringLiteral("PG"),
                           QStringLiteral("AC"),   QStringLiteral("AR"),      QStringLiteral("AG")};
-constexpr int ColumnWidths[6] = {50, 137, 50, 50, 50, 50};
+constexpr int RankColumns = 6; // position, name and four counters
+constexpr int ColumnWidths[RankColumns] = {50, 137, 50, 50, 50, 50};
 constexpr int GridWidth = 397;
 
 // The bets grid: name, the 11 matches, the round's points; it keeps clear of the exit button.
@@ -66,7 +67,7 @@ TFormRank::TFormRank(QWidget *parent) : ScreenForm(QStringLiteral("FormRank"), p
     SGGeral->setGeometry(16, GridTop, GridWidth, 169);
     styleTable(SGGeral, RowHeight);
     SGGeral->setAccessibleName(QStringLiteral("Ranking do bolão"));
-    for (int col = 0; col < 6; ++col) {
+    for (int col = 0; col < RankColumns; ++col) {
         SGGeral->setColumnWidth(col, ColumnWidths[col]);
         auto *header = new QTableWidgetItem(Headers.at(col));
         header->setTextAlignment(cellAlignment(kindOf(col)));
@@ -451,7 +452,7 @@ void TFormRank::showRaceColumns(bool shown)
     const int name = shown ? 117 : ColumnWidths[1];
     const int counter = shown ? 38 : ColumnWidths[2];
     SGGeral->setColumnWidth(1, name);
-    for (int col = 2; col < 6; ++col)
+    for (int col = 2; col < RankColumns; ++col)
         SGGeral->setColumnWidth(col, counter);
     SGGeral->setColumnWidth(MaxColumn, 40);
     SGGeral->setColumnWidth(MarkColumn, 28);

@@ -176,9 +176,9 @@ QStringList startingCounters(const QString &poolDir, const QStringList &roundFil
         } catch (const VelurinoError &) {
             continue;
         }
-        if (lines.size() < 5)
+        if (lines.size() < 1 + CounterLines)
             continue;
-        const QStringList counters = lines.mid(1, 4);
+        const QStringList counters = lines.mid(1, CounterLines);
         if (std::all_of(counters.begin(), counters.end(), isInteger))
             return counters;
     }

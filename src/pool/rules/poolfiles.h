@@ -19,6 +19,10 @@ namespace Pool {
 extern const QString ListFile; // "Lista.txt", in the pool directory
 extern const QString RankFile; // "Rank.txt", in the data directory
 
+// A participant file opens with a header: its marker, the four counters, its end marker.
+constexpr int CounterLines = 4;
+constexpr int HeaderLines = CounterLines + 2;
+
 // "[name]" and "[/name]", the participant file's header markers.
 QString headerMarker(const QString &name);
 QString headerEndMarker(const QString &name);

@@ -39,7 +39,7 @@ bool sameText(QByteArrayView line, const QString &text)
 // in a file whose header is gone they would overwrite predictions or a name.
 void checkHeader(const Pool::ParticipantScan &file, const QString &name)
 {
-    if (file.lineCount() < 6)
+    if (file.lineCount() < Pool::HeaderLines)
         missingCounters(name);
     if (!sameText(file.line(0), Pool::headerMarker(name)) ||
         !sameText(file.line(5), Pool::headerEndMarker(name)))

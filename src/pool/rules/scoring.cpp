@@ -116,7 +116,7 @@ void ParticipantScan::scan(QByteArrayView bytes, const std::array<bool, Season::
     auto cursor = TextFile::lineCursor(bytes);
     int i = 0;
     for (TextFile::LineSpan line; cursor.next(line); ++i) {
-        if (i < 6)
+        if (i < HeaderLines)
             m_header[size_t(i)] = line;
         if (i == 5)
             m_tailBegin = line.begin;

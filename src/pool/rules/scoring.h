@@ -6,6 +6,7 @@
 
 #include "championship/rules/seasonfiles.h"
 #include "platform/textfile.h"
+#include "pool/rules/poolfiles.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -78,7 +79,7 @@ private:
 
     QByteArrayView m_bytes;
     int m_lines = 0;
-    std::array<TextFile::LineSpan, 6> m_header;
+    std::array<TextFile::LineSpan, HeaderLines> m_header;
     std::array<int, Season::Rounds + 1> m_first;
     std::array<bool, Season::Rounds + 1> m_endAfter;
     std::array<int, Season::Rounds + 1> m_collected;
