@@ -160,21 +160,10 @@ void TFormClassifica::addRaceColumns()
 {
     // The two columns take their room from the names, which still fit the longest club's.
     StringGrid1->setGeometry(24, 119, 439, 329);
-    StringGrid1->setColumnCount(MarkColumn + 1);
+    addRaceHeaders(StringGrid1, MaxColumn, QStringLiteral("o time"));
     StringGrid1->setColumnWidth(1, 87);
     StringGrid1->setColumnWidth(MaxColumn, 34);
     StringGrid1->setColumnWidth(MarkColumn, 28);
-    const QString headers[] = {QStringLiteral("Máx"), QStringLiteral("Tít")};
-    for (int column : {MaxColumn, MarkColumn}) {
-        auto *header = new QTableWidgetItem(headers[column - MaxColumn]);
-        header->setTextAlignment(column == MaxColumn ? cellAlignment(CellKind::Figure)
-                                                     : Qt::AlignCenter);
-        StringGrid1->setHorizontalHeaderItem(column, header);
-    }
-    StringGrid1->horizontalHeaderItem(MaxColumn)->setToolTip(
-        QStringLiteral("Pontos que o time ainda pode alcançar"));
-    StringGrid1->horizontalHeaderItem(MarkColumn)
-        ->setToolTip(QStringLiteral("C: já é campeão; F: fora da disputa do título"));
 
     fiPosicoes = new TFocusImage(PanelClassifica, {480, 346, 145, 34});
     fiPosicoes->setAccessibleName(QStringLiteral("Posições do time rodada a rodada"));

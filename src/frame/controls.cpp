@@ -177,3 +177,16 @@ void PageTitle::paintEvent(QPaintEvent *)
     p.setFont(textFont(QStringLiteral("Liberation Sans"), 13, false, true));
     shadowedText(p, QRectF(26, 97, 600, 18), Qt::AlignLeft | Qt::AlignVCenter, m_tagline, Cream);
 }
+
+void addRaceHeaders(QTableWidget *table, int maxColumn, const QString &whoReaches)
+{
+    table->setColumnCount(maxColumn + 2);
+    auto *most = new QTableWidgetItem(QStringLiteral("Máx"));
+    most->setTextAlignment(cellAlignment(CellKind::Figure));
+    most->setToolTip(QStringLiteral("Pontos que %1 ainda pode alcançar").arg(whoReaches));
+    table->setHorizontalHeaderItem(maxColumn, most);
+    auto *mark = new QTableWidgetItem(QStringLiteral("Tít"));
+    mark->setTextAlignment(Qt::AlignCenter);
+    mark->setToolTip(QStringLiteral("C: já é campeão; F: fora da disputa do título"));
+    table->setHorizontalHeaderItem(maxColumn + 1, mark);
+}

@@ -34,6 +34,11 @@ QTableWidgetItem *tableCell(const QString &text, CellKind kind);
 // The alignment of a header over a column of `kind`.
 Qt::Alignment cellAlignment(CellKind kind);
 
+// Adds the two columns of who can still win after the table's last one, at `maxColumn` and the
+// one after it: "Máx" (the most points `whoReaches` can still reach, as its tooltip says) and
+// "Tít" (the champion's and the out-of-the-race marks).
+void addRaceHeaders(QTableWidget *table, int maxColumn, const QString &whoReaches);
+
 // A label showing a participant's name: a name too long for the box ends in "…", and the whole
 // name is the label's tooltip and accessible name.
 class NameLabel : public QLabel

@@ -404,18 +404,7 @@ void TFormRank::placeGrid()
 
 void TFormRank::addRaceColumns()
 {
-    SGGeral->setColumnCount(MarkColumn + 1);
-    const QString headers[] = {QStringLiteral("Máx"), QStringLiteral("Tít")};
-    for (int col : {MaxColumn, MarkColumn}) {
-        auto *header = new QTableWidgetItem(headers[col - MaxColumn]);
-        header->setTextAlignment(col == MaxColumn ? cellAlignment(CellKind::Figure)
-                                                  : Qt::AlignCenter);
-        SGGeral->setHorizontalHeaderItem(col, header);
-    }
-    SGGeral->horizontalHeaderItem(MaxColumn)->setToolTip(
-        QStringLiteral("Pontos que o participante ainda pode alcançar"));
-    SGGeral->horizontalHeaderItem(MarkColumn)
-        ->setToolTip(QStringLiteral("C: já é campeão; F: fora da disputa do título"));
+    addRaceHeaders(SGGeral, MaxColumn, QStringLiteral("o participante"));
 
     fiPosicoes = new TFocusImage(PanelRank, {472, 334, 145, 40});
     fiPosicoes->setAccessibleName(QStringLiteral("Posições do participante rodada a rodada"));
