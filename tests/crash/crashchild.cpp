@@ -37,6 +37,15 @@ int main(int argc, char *argv[])
         if (pause > 0)
             std::this_thread::sleep_for(std::chrono::microseconds(pause));
     };
+    // The parent waits for "ready" before it may kill, and reads the steps taken from "done".
+    const auto runOperation = [&] {
+        FileChanges::setStepHook(hook);
+        std::printf("ready\n");
+        std::fflush(stdout);
+        CrashOps::run(op, DataDir(), PoolDir());
+        std::printf("done %d\n", steps);
+        std::fflush(stdout);
+    };
     try {
         // A user's folder not made yet: the start throws away what a killed copy left, then
         // copies the installed season.
@@ -44,12 +53,7 @@ int main(int argc, char *argv[])
             discardUnfinishedCopy(DataDir());
             if (op == QLatin1String("recover"))
                 return 0;
-            FileChanges::setStepHook(hook);
-            std::printf("ready\n");
-            std::fflush(stdout);
-            CrashOps::run(op, DataDir(), PoolDir());
-            std::printf("done %d\n", steps);
-            std::fflush(stdout);
+            runOperation();
             return 0;
         }
         QLockFile lock(DataDir() + QStringLiteral("velurino.lock"));
@@ -64,12 +68,7 @@ int main(int argc, char *argv[])
         if (op == QLatin1String("recover"))
             return 0;
 
-        FileChanges::setStepHook(hook);
-        std::printf("ready\n");
-        std::fflush(stdout);
-        CrashOps::run(op, DataDir(), PoolDir());
-        std::printf("done %d\n", steps);
-        std::fflush(stdout);
+        runOperation();
     } catch (const VelurinoError &error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
