@@ -109,6 +109,11 @@ QStringList accessibleColumnHeaders(QTableWidget *grid)
         const QList<QAccessibleInterface *> headers =
             table->cellAt(0, c)->tableCellInterface()->columnHeaderCells();
         names << (headers.isEmpty() ? QString() : headers.first()->text(QAccessible::Name));
+        // The header cells are made for each call and handed over unregistered: registered here
+        // only to be deleted the way interfaces are.
+        for (QAccessibleInterface *header : headers)
+            QAccessible::deleteAccessibleInterface(
+                QAccessible::registerAccessibleInterface(header));
     }
     return names;
 }
