@@ -228,19 +228,11 @@ void TFormClassifica::showChart(int row)
         places << history.places.value(record);
     }
     ChartPosicoes->setEntrants(names, places, int(history.names.size()));
-    ChartPosicoes->choose(row);
-    StringGrid1->hide();
-    ChartPosicoes->show();
-    ChartPosicoes->CbNome->setFocus();
+    ChartPosicoes->showInsteadOf(StringGrid1, row);
 }
 
 void TFormClassifica::fiPosicoesClick()
 {
-    if (ChartPosicoes->isVisible()) {
-        ChartPosicoes->hide();
-        StringGrid1->show();
-        StringGrid1->setFocus();
-        return;
-    }
-    showChart(m_pickedRow);
+    if (!ChartPosicoes->giveBackTo(StringGrid1))
+        showChart(m_pickedRow);
 }

@@ -169,3 +169,21 @@ void PositionChart::refresh()
     }
     m_plot->update();
 }
+
+void PositionChart::showInsteadOf(QWidget *table, int index)
+{
+    choose(index);
+    table->hide();
+    show();
+    CbNome->setFocus();
+}
+
+bool PositionChart::giveBackTo(QWidget *table)
+{
+    if (!isVisible())
+        return false;
+    hide();
+    table->show();
+    table->setFocus();
+    return true;
+}

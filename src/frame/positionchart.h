@@ -24,6 +24,10 @@ public:
     // out of `entrants` places; an empty list of places: no round has results yet.
     void setEntrants(const QStringList &names, const QList<QList<int>> &places, int entrants);
     void choose(int index);
+    // Shows the chart of entrant `index` in the place of `table`, with the keyboard on the list.
+    void showInsteadOf(QWidget *table, int index);
+    // Puts `table` back with the keyboard when the chart is on view; false when it was not.
+    bool giveBackTo(QWidget *table);
     int chosen() const { return CbNome->currentIndex(); }
     // The places drawn now.
     QList<int> shownPlaces() const;

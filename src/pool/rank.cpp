@@ -488,19 +488,11 @@ void TFormRank::showChart(int row)
         places << history.places.value(history.names.indexOf(shown.name));
     }
     ChartPosicoes->setEntrants(names, places, int(history.names.size()));
-    ChartPosicoes->choose(row);
-    SGGeral->hide();
-    ChartPosicoes->show();
-    ChartPosicoes->CbNome->setFocus();
+    ChartPosicoes->showInsteadOf(SGGeral, row);
 }
 
 void TFormRank::fiPosicoesClick()
 {
-    if (ChartPosicoes->isVisible()) {
-        ChartPosicoes->hide();
-        SGGeral->show();
-        SGGeral->setFocus();
-        return;
-    }
-    showChart(m_pickedRow);
+    if (!ChartPosicoes->giveBackTo(SGGeral))
+        showChart(m_pickedRow);
 }
