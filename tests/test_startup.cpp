@@ -40,12 +40,12 @@ void TestStartup::secondProgramIsTurnedAway()
     QTemporaryDir dir;
     TestFiles::writeBytes(dir.filePath("Rodada.txt"), "0\r\n");
     QLockFile first(lockPath(dir));
-    QVERIFY(openDataDirectory(dir.path() + '/', dir.path() + "/player/", first));
+    QVERIFY(openDataDirectory(dir.path() + '/', first));
     const auto before = TestFiles::snapshot(dir.path());
 
     MessageRecorder messages;
     QLockFile second(lockPath(dir));
-    QVERIFY(!openDataDirectory(dir.path() + '/', dir.path() + "/player/", second));
+    QVERIFY(!openDataDirectory(dir.path() + '/', second));
     QCOMPARE(messages.calls.size(), 1);
     QCOMPARE(messages.calls.first().kind, int(MessageCall::Inform));
     QVERIFY(messages.calls.first().text.contains("já está aberto"));
@@ -70,7 +70,7 @@ void TestStartup::lockOfAKilledProgramIsTakenOver()
 
     MessageRecorder messages;
     QLockFile lock(lockPath(dir));
-    QVERIFY(openDataDirectory(dir.path() + '/', dir.path() + "/player/", lock));
+    QVERIFY(openDataDirectory(dir.path() + '/', lock));
     QVERIFY(messages.calls.isEmpty());
     QVERIFY(lock.isLocked());
 }
@@ -87,9 +87,9 @@ void TestStartup::interruptedWriteIsFinishedFirst()
                           "operacao pendente\nsubstituir\tRodada.txt\nsubstituir\tplayer/Ana.txt\n"
                           "fim\n");
     QLockFile lock(lockPath(dir));
-    QVERIFY(openDataDirectory(dir.path() + '/', dir.path() + "/player/", lock));
+    QVERIFY(openDataDirectory(dir.path() + '/', lock));
     // The pool's stray staged files go once the start screen is up.
-    removeStrayPoolStaging(dir.path() + '/', dir.path() + "/player/");
+    removeStrayPoolStaging(dir.path() + '/');
     lock.unlock();
     const TestFiles::Snapshot expected{{"Rodada.txt", "1\r\n"}, {"player/Ana.txt", "[Ana]\r\n"}};
     QCOMPARE(TestFiles::snapshot(dir.path()), expected);
@@ -101,7 +101,7 @@ void TestStartup::directoryWhereNoLockCanBeMadeIsRefused()
     const QString missing = dir.filePath("dados/");
     MessageRecorder messages;
     QLockFile lock(missing + LockFileName);
-    QVERIFY(!openDataDirectory(missing, missing + "player/", lock));
+    QVERIFY(!openDataDirectory(missing, lock));
     QCOMPARE(messages.calls.size(), 1);
     QCOMPARE(messages.calls.first().kind, int(MessageCall::Error));
     QVERIFY(messages.calls.first().text.contains(QDir::toNativeSeparators(dir.filePath("dados"))));

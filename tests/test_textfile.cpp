@@ -1,5 +1,6 @@
 // The text-file rules every data file is read and written by, and the data directory's place.
 #include "platform/datadirs.h"
+#include "platform/filechanges.h"
 #include "platform/textfile.h"
 #include "platform/velurinoerror.h"
 
@@ -7,6 +8,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// The way the program writes one file.
+void writeLines(const QString &path, const QStringList &lines)
+{
+    applyChanges({FileChange::replace(path, lines)});
+}
+
+} // namespace
 
 class TestTextFile : public QObject
 {
@@ -55,12 +66,12 @@ void TestTextFile::writesCrLfAfterEveryLine()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("x.txt");
-    TextFile::writeLines(path, {"[1]", "", "Uni\u00e3o"});
+    writeLines(path, {"[1]", "", "Uni\u00e3o"});
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("[1]\r\n\r\nUni\xe3o\r\n"));
     QCOMPARE(TextFile::readLines(path), QStringList({"[1]", "", "Uni\u00e3o"}));
-    TextFile::writeLines(path, {});
+    writeLines(path, {});
     QCOMPARE(QFileInfo(path).size(), 0);
 }
 
@@ -112,14 +123,14 @@ void TestTextFile::findsWholeLinesIgnoringCase()
 void TestTextFile::resolvesNamesIgnoringCase()
 {
     QTemporaryDir dir;
-    TextFile::writeLines(dir.filePath("rodada.txt"), {"0"});
+    writeLines(dir.filePath("rodada.txt"), {"0"});
     QCOMPARE(TextFile::resolve(dir.path(), "Rodada.txt"), dir.filePath("rodada.txt"));
     QCOMPARE(TextFile::readLines(dir.path(), "RODADA.TXT"), QStringList{"0"});
     QVERIFY(TextFile::exists(dir.path(), "Rodada.TXT"));
     // A file still to be created keeps the name asked for.
     QCOMPARE(TextFile::resolve(dir.path(), "Novo.txt"), dir.filePath("Novo.txt"));
     // Writing through the other spelling replaces the one file.
-    TextFile::writeLines(dir.path(), "Rodada.txt", {"1"});
+    writeLines(TextFile::resolve(dir.path(), "Rodada.txt"), {"1"});
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"rodada.txt"});
     QCOMPARE(TextFile::readLines(dir.filePath("rodada.txt")), QStringList{"1"});
 }
@@ -128,16 +139,15 @@ void TestTextFile::failedWriteLeavesTheFileWhole()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("Times.txt");
-    TextFile::writeLines(path, {"antes"});
+    writeLines(path, {"antes"});
     TextFile::setWriteFilter([](const QString &) { return false; });
-    QVERIFY_THROWS_EXCEPTION(VelurinoError, TextFile::writeLines(path, {"depois"}));
+    QVERIFY_THROWS_EXCEPTION(VelurinoError, writeLines(path, {"depois"}));
     TextFile::setWriteFilter({});
     QCOMPARE(TextFile::readLines(path), QStringList{"antes"});
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"Times.txt"});
 
     // A directory that cannot take the file (here: it does not exist) fails the same way.
-    QVERIFY_THROWS_EXCEPTION(VelurinoError,
-                             TextFile::writeLines(dir.filePath("nada/x.txt"), {"y"}));
+    QVERIFY_THROWS_EXCEPTION(VelurinoError, writeLines(dir.filePath("nada/x.txt"), {"y"}));
 }
 
 void TestTextFile::missingFileNamesTheFile()
@@ -183,7 +193,7 @@ void TestTextFile::dataDirectory()
     QFETCH(QString, dataDir);
     QCOMPARE(DataDirs::dataDirFor(program, separator.at(0)), dataDir);
     if (separator == QDir::separator()) {
-        DataDirs::setFromProgramPath(program);
+        DataDirs::setDataDir(DataDirs::dataDirFor(program, separator.at(0)));
         QCOMPARE(DataDir(), dataDir);
         QCOMPARE(PoolDir(), dataDir + "player" + separator);
     }

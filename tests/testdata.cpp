@@ -9,6 +9,10 @@
 #include <QFile>
 #include <QTableWidget>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace {
 
 struct PictureFile
@@ -38,6 +42,38 @@ QColor TestSeason::colourOf(const QString &name)
     return QColor(quint8(hash[0]), quint8(hash[1]), quint8(hash[2]));
 }
 
+namespace {
+
+// The pictures are drawn once per test program, into a folder of their own, and each season gets
+// them as links: the program only ever reads a picture, and a season made for every test row
+// would otherwise write some thirty megabytes of pictures each time.
+const QString &pictureTemplate()
+{
+    static QTemporaryDir folder;
+    static const bool drawn = [] {
+        for (const PictureFile &picture : Pictures) {
+            QImage image(picture.width, picture.height, QImage::Format_RGB32);
+            image.fill(TestSeason::colourOf(QLatin1String(picture.name)));
+            image.save(folder.filePath(QLatin1String(picture.name)), "BMP");
+        }
+        return true;
+    }();
+    Q_UNUSED(drawn);
+    static const QString path = folder.path() + QLatin1Char('/');
+    return path;
+}
+
+void linkOrCopy(const QString &from, const QString &to)
+{
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return;
+#endif
+    QFile::copy(from, to);
+}
+
+} // namespace
+
 TestSeason::TestSeason(bool deliveredSeason)
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("dados/player"));
@@ -49,11 +85,9 @@ TestSeason::TestSeason(bool deliveredSeason)
             QFile::copy(source, path(QDir(from).relativeFilePath(source)));
         }
     }
-    for (const PictureFile &picture : Pictures) {
-        QImage image(picture.width, picture.height, QImage::Format_RGB32);
-        image.fill(colourOf(QLatin1String(picture.name)));
-        image.save(path(QLatin1String(picture.name)), "BMP");
-    }
+    for (const PictureFile &picture : Pictures)
+        linkOrCopy(pictureTemplate() + QLatin1String(picture.name),
+                   path(QLatin1String(picture.name)));
     writeText(QStringLiteral("regula.txt"),
               "<h1>Regulamento</h1>\r\n<p>Vale   a\r\nregra.</p>\r\n");
     writeText(QStringLiteral("historia.htm"), "<p>Hist\xf3ria</p>\r\n");
@@ -77,9 +111,16 @@ QString TestSeason::path(const QString &name) const
 
 void TestSeason::writeText(const QString &name, const QByteArray &bytes) const
 {
+    QFile::remove(path(name));
     QFile file(path(name));
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
+}
+
+bool TestSeason::savePicture(const QString &name, const QImage &image) const
+{
+    QFile::remove(path(name));
+    return image.save(path(name), "BMP");
 }
 
 void TestSeason::remove(const QString &name) const

@@ -19,7 +19,9 @@ public:
     QString dataDir() const;
     QString path(const QString &name) const;
 
+    // Both write a new file: the season's pictures are shared with every other season.
     void writeText(const QString &name, const QByteArray &bytes) const;
+    bool savePicture(const QString &name, const QImage &image) const;
     void remove(const QString &name) const;
 
     // The colour `name` was drawn in.

@@ -1,5 +1,7 @@
 #include "testfiles.h"
 
+#include "platform/textfile.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -16,6 +18,11 @@ QByteArray joined(const QStringList &lines)
 void write(const QString &path, const QStringList &lines)
 {
     writeBytes(path, joined(lines));
+}
+
+void writeLines(const QString &path, const QStringList &lines)
+{
+    writeBytes(path, TextFile::joinLines(lines));
 }
 
 void writeBytes(const QString &path, const QByteArray &bytes)

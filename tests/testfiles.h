@@ -12,6 +12,8 @@ namespace TestFiles {
 // Every line followed by CR LF, as Latin-1 bytes.
 QByteArray joined(const QStringList &lines);
 void write(const QString &path, const QStringList &lines);
+// Every line followed by CR LF in the data files' code page, as the program writes them.
+void writeLines(const QString &path, const QStringList &lines);
 void writeBytes(const QString &path, const QByteArray &bytes);
 // The file's bytes, or "<missing>" when it cannot be read.
 QByteArray bytesOf(const QString &path);

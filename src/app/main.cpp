@@ -135,13 +135,12 @@ int main(int argc, char *argv[])
         errorBox(nullptr, error.message());
         return 1;
     }
-    DataDirs::setDataDir(dataDir);
-    QLockFile lock(DataDir() + LockFileName);
-    if (!openDataDirectory(DataDir(), PoolDir(), lock))
+    QLockFile lock(dataDir + LockFileName);
+    if (!openDataDirectory(dataDir, lock))
         return 1;
-    createStartScreen(DataDir());
+    createStartScreen(dataDir);
     new AfterFirstExpose(Form1, [] {
-        guarded(nullptr, [] { removeStrayPoolStaging(DataDir(), PoolDir()); });
+        guarded(nullptr, [] { removeStrayPoolStaging(DataDir()); });
 #ifdef VELURINO_HAS_ICON
         QIcon icon;
         for (int size : {16, 22, 24, 32, 48, 64, 128, 256})

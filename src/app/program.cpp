@@ -25,7 +25,7 @@
 
 const QString LockFileName = QStringLiteral("velurino.lock");
 
-bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile &lock)
+bool openDataDirectory(const QString &dataDir, QLockFile &lock)
 {
     // The lock is held for the program's whole life, so it must never be judged stale by its age.
     lock.setStaleLockTime(0);
@@ -43,6 +43,7 @@ bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile
         return false;
     }
     // The data directory first: its record may name staged files of the pool directory.
+    const QString poolDir = DataDirs::poolDirFor(dataDir);
     guarded(nullptr, [&] {
         recoverChanges(dataDir);
         completeRecordedChanges(poolDir);
@@ -51,8 +52,9 @@ bool openDataDirectory(const QString &dataDir, const QString &poolDir, QLockFile
     return true;
 }
 
-void removeStrayPoolStaging(const QString &dataDir, const QString &poolDir)
+void removeStrayPoolStaging(const QString &dataDir)
 {
+    const QString poolDir = DataDirs::poolDirFor(dataDir);
     const QString record = QLatin1String(FileChanges::RecordName);
     // A record left because its completion failed names staged files: the next start finishes it.
     if (QFileInfo::exists(dataDir + record) || QFileInfo::exists(poolDir + record))

@@ -47,8 +47,7 @@ void TextPageForm::FormCreate()
     m_background->loadPictureIfExists(DataDir(), QStringLiteral("classifica.bmp"));
     m_html->setPictureDir(DataDir());
     // The page is read as HTML whatever its name ends in.
-    const QByteArray page = TextFile::readBytes(TextFile::resolve(DataDir(), m_layout.pageFile));
-    m_html->loadDocument(page);
+    m_html->loadDocument(TextFile::readBytes(DataDir(), m_layout.pageFile));
     maximise();
 }
 

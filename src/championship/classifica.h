@@ -47,7 +47,6 @@ public:
     void fiExportarClick();
     void fiPosicoesClick();
     ExportTable shownTable() const;
-    bool chartShown() const { return ChartPosicoes->isVisible(); }
 
 protected:
     void FormShow() override;

@@ -38,19 +38,26 @@ QString dataDirFor(const QString &programPath, QChar separator)
     return dir + QStringLiteral("dados") + separator;
 }
 
-void setDataDir(const QString &dataDir)
+namespace {
+
+QString nativeDir(const QString &dir)
 {
     const QChar separator = QDir::separator();
-    QString dir = QDir::toNativeSeparators(dataDir);
-    if (!dir.endsWith(separator))
-        dir += separator;
-    dataDirValue() = dir;
-    poolDirValue() = dir + QStringLiteral("player") + separator;
+    const QString native = QDir::toNativeSeparators(dir);
+    return native.endsWith(separator) ? native : native + separator;
 }
 
-void setFromProgramPath(const QString &programPath)
+} // namespace
+
+QString poolDirFor(const QString &dataDir)
 {
-    setDataDir(dataDirFor(QDir::toNativeSeparators(programPath), QDir::separator()));
+    return nativeDir(dataDir) + QStringLiteral("player") + QDir::separator();
+}
+
+void setDataDir(const QString &dataDir)
+{
+    dataDirValue() = nativeDir(dataDir);
+    poolDirValue() = poolDirFor(dataDir);
 }
 
 namespace {

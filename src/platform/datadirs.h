@@ -13,9 +13,9 @@ namespace DataDirs {
 // separator added when it does not end in one, followed by "dados" and a separator.
 QString dataDirFor(const QString &programPath, QChar separator);
 
-// Fixes both directories from the program file's path.
-void setFromProgramPath(const QString &programPath);
-// Points both directories at `dataDir`.
+// The pool directory of data directory `dataDir` ("player" inside it), ending in a separator.
+QString poolDirFor(const QString &dataDir);
+// Points both directories at `dataDir`. The program does so once, as it makes its main form.
 void setDataDir(const QString &dataDir);
 
 // The places a data directory can come from.

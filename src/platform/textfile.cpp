@@ -6,7 +6,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -265,19 +264,9 @@ QStringList readLines(const QString &dir, const QString &name)
     return readLines(resolve(dir, name));
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
+QByteArray readBytes(const QString &dir, const QString &name)
 {
-    if (writeFilter() && !writeFilter()(path))
-        throw writeFailure(path);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw writeFailure(path);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw writeFailure(path);
-    }
-    if (!file.commit())
-        throw writeFailure(path);
+    return readBytes(resolve(dir, name));
 }
 
 void writeStaging(const QString &target, const QString &staging, const QByteArray &bytes)
@@ -333,21 +322,6 @@ void writeStaging(const QString &target, const QString &staging,
         bytes += piece;
     writeStaging(target, staging, bytes);
 #endif
-}
-
-void writeLines(const QString &path, const QStringList &lines)
-{
-    writeBytes(path, joinLines(lines));
-}
-
-void writeLines(const QString &dir, const QString &name, const QStringList &lines)
-{
-    writeLines(resolve(dir, name), lines);
-}
-
-bool removeFile(const QString &path)
-{
-    return QFile::remove(path);
 }
 
 void setWriteFilter(std::function<bool(const QString &path)> filter)

@@ -1,6 +1,7 @@
 // Text files of the data directory: Windows-1252 bytes read into a list of lines and written back
 // whole. Owns line splitting, the encoding, the whole-line lookup, case-insensitive file names and
-// the atomic replacement of a file. Knows nothing of what the lines mean.
+// the writing of a staged file; putting staged files in place is FileChanges'. Knows nothing of
+// what the lines mean.
 #pragma once
 
 #include <QByteArray>
@@ -125,11 +126,9 @@ QByteArray readBytes(const QString &path);
 void readBytes(const QString &path, QByteArray &bytes);
 QStringList readLines(const QString &path);
 QStringList readLines(const QString &dir, const QString &name);
+// The bytes of the entry of `dir` named `name`, resolved as `resolve` does.
+QByteArray readBytes(const QString &dir, const QString &name);
 
-// Replaces the file atomically: a failure leaves the old content whole.
-void writeLines(const QString &path, const QStringList &lines);
-void writeLines(const QString &dir, const QString &name, const QStringList &lines);
-void writeBytes(const QString &path, const QByteArray &bytes);
 // Writes the new content of `target` into the file `staging` as it stands, not yet synced to disk;
 // a failure removes `staging` and names `target`, the file the user knows.
 void writeStaging(const QString &target, const QString &staging, const QByteArray &bytes);
@@ -137,10 +136,7 @@ void writeStaging(const QString &target, const QString &staging, const QByteArra
 void writeStaging(const QString &target, const QString &staging,
                   std::initializer_list<QByteArrayView> pieces);
 
-// Removes the file; false when it did not exist or could not be removed.
-bool removeFile(const QString &path);
-
-// Test seam: called before every replacement (and every staging write) with the target path;
+// Test seam: called before every staging write with the target path;
 // returning false makes that write fail as a full disk would. Pass an empty function to restore
 // normal writing.
 void setWriteFilter(std::function<bool(const QString &path)> filter);

@@ -178,7 +178,6 @@ void TFormRank::FormCreate()
         CbRank->addItem(Season::roundLabel(round), round);
     CbRank->setCurrentIndex(-1);
 
-    m_designHeight = n * RowHeight + 38;
     placeGrid();
 
     if (n >= 1)

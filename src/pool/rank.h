@@ -60,7 +60,6 @@ public:
     // The text in column `col` of grid row `row`, row 0 being the header.
     QString Cells(int col, int row) const;
     // The grid's height as computed from the participants: n x 24 + 38.
-    int designGridHeight() const { return m_designHeight; }
 
     // The two modes, set by the pool hub after showing the screen.
     void showOverallMode();
@@ -96,7 +95,6 @@ private:
 
     Ranking m_shownRows; // the rows on view, in their order
     int m_pickedRow = 0;
-    int m_designHeight = 0;
     int m_shownRound = 0; // the round whose ranking the table shows; 0 for the overall ranking
     bool m_betsShown = false;
 };

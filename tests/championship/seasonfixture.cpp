@@ -49,8 +49,8 @@ void write(const QString &dataDir)
             rounds << homeOf(round, k) << awayOf(round, k);
         rounds << QString();
     }
-    TextFile::writeLines(dataDir + "Rodada.txt", rounds);
-    TextFile::writeLines(dataDir + "Resultado.txt", {});
+    TestFiles::writeLines(dataDir + "Rodada.txt", rounds);
+    TestFiles::writeLines(dataDir + "Resultado.txt", {});
 
     QStringList records;
     const QStringList clubs = teams();
@@ -75,12 +75,12 @@ void write(const QString &dataDir)
                 << "==]";
     for (int i = 11; i < 22; ++i)
         records << details(clubs.at(i));
-    TextFile::writeLines(dataDir + "Times.txt", records);
+    TestFiles::writeLines(dataDir + "Times.txt", records);
 
     QStringList names;
     for (const QString &club : clubs)
         names << QStringLiteral("%1 F.C.").arg(club);
-    TextFile::writeLines(dataDir + "Nomes.txt", names);
+    TestFiles::writeLines(dataDir + "Nomes.txt", names);
 
     QStringList pages{"<html><body>", "<p>Campeonato</p>", "[="};
     for (int round = 1; round <= 42; ++round) {
@@ -90,7 +90,7 @@ void write(const QString &dataDir)
             pages << QStringLiteral("<p>%1 x %2</p>").arg(homeOf(round, k), awayOf(round, k));
         pages << QStringLiteral("[%1]").arg(round);
     }
-    TextFile::writeLines(dataDir + "tabela1.htm", pages);
+    TestFiles::writeLines(dataDir + "tabela1.htm", pages);
 }
 
 QByteArray bytes(const QString &dataDir, const QString &name)

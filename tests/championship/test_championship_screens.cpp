@@ -350,7 +350,7 @@ void TestChampionshipScreens::standingsGrid()
     // The chart of the club on the picked row, its places from the rules.
     grid->setCurrentCell(2, 1);
     FormClassifica->fiPosicoesClick();
-    QVERIFY(FormClassifica->chartShown());
+    QVERIFY(FormClassifica->ChartPosicoes->isVisible());
     QVERIFY(!grid->isVisible());
     QCOMPARE(FormClassifica->ChartPosicoes->CbNome->currentText(), FormClassifica->Cells(1, 3));
     const PositionHistory history = buildClubHistory(m_season->dataDir());

@@ -213,9 +213,9 @@ void damage(const QString &dir, Damage kind, int round)
         results[TextFile::findLine(results, QStringLiteral("[%1]").arg(round)) + 9] = "x";
         break;
     }
-    TextFile::writeLines(dir + "Times.txt", times);
-    TextFile::writeLines(dir + "Rodada.txt", rounds);
-    TextFile::writeLines(dir + "Resultado.txt", results);
+    TestFiles::writeLines(dir + "Times.txt", times);
+    TestFiles::writeLines(dir + "Rodada.txt", rounds);
+    TestFiles::writeLines(dir + "Resultado.txt", results);
 }
 
 } // namespace

@@ -626,7 +626,7 @@ void TestPoolScreens::nineParticipantsScrollInsideThePanel()
     write(poolPath("Lista.txt"), names);
     start();
     FormRank->show();
-    QCOMPARE(FormRank->designGridHeight(), 12 * 24 + 38);
+    QCOMPARE(FormRank->SGGeral->height(), TFormRank::GridMaxHeight);
     QVERIFY(FormRank->SGGeral->geometry().bottom() < ScreenForm::PanelHeight);
     QVERIFY(FormRank->SGGeral->verticalScrollBar()->maximum() > 0);
     QCOMPARE(FormRank->Cells(1, 1), QStringLiteral("P12"));

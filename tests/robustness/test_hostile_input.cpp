@@ -112,8 +112,10 @@ class TestHostileInput : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void roundTableScoreBoxes_data() { scoreInputs(); }
     void roundTableScoreBoxes();
@@ -138,10 +140,12 @@ private:
 
     TestSeason *m_season = nullptr;
     MessageRecorder *m_messages = nullptr;
-    QString m_root; // the program directory: "dados" and whatever lies beside it
+    QString m_root;    // the program directory: "dados" and whatever lies beside it
+    Tree m_registered; // the season with its two participants, put back before every row
 };
 
-void TestHostileInput::init()
+// The season is made once; each row starts from it again.
+void TestHostileInput::initTestCase()
 {
     m_season = new TestSeason(true);
     m_messages = new MessageRecorder(true);
@@ -150,12 +154,23 @@ void TestHostileInput::init()
     const QString pool = m_season->dataDir() + QStringLiteral("player/");
     for (const QString &name : {QStringLiteral("Ana"), QStringLiteral("João")})
         QVERIFY(Pool::registerParticipant(m_season->dataDir(), pool, name).registered);
+    m_registered = tree();
+}
+
+void TestHostileInput::init()
+{
+    ProgramTree::restore(m_root, m_registered);
+    m_messages->calls.clear();
 }
 
 void TestHostileInput::cleanup()
 {
     destroyScreens();
     CurrentUser.clear();
+}
+
+void TestHostileInput::cleanupTestCase()
+{
     delete m_messages;
     m_messages = nullptr;
     delete m_season;
@@ -661,18 +676,18 @@ void TestHostileInput::namesWrittenIntoTheListByHand()
     const QString pool = m_season->dataDir() + "player/";
     // Bait beside the data directory and in it, shaped like participant files of that name.
     const QStringList bait{"[" + name + "]", "9", "9", "9", "9", "[/" + name + "]"};
-    TextFile::writeLines(m_root + "/fora.txt", bait);
-    TextFile::writeLines(m_root + "/fora", bait);
-    TextFile::writeLines(pool + "Lista.txt", {"Ana", name, "João"});
+    TestFiles::writeLines(m_root + "/fora.txt", bait);
+    TestFiles::writeLines(m_root + "/fora", bait);
+    TestFiles::writeLines(pool + "Lista.txt", {"Ana", name, "João"});
     // One round of results, so that the ranking has something to compute.
     QStringList rounds = TextFile::readLines(m_season->dataDir() + "Rodada.txt");
     rounds[0] = "1";
-    TextFile::writeLines(m_season->dataDir() + "Rodada.txt", rounds);
+    TestFiles::writeLines(m_season->dataDir() + "Rodada.txt", rounds);
     QStringList block{"[1]"};
     for (int i = 0; i < 22; ++i)
         block << "1";
     block << "[/1]";
-    TextFile::writeLines(m_season->dataDir() + "Resultado.txt", block);
+    TestFiles::writeLines(m_season->dataDir() + "Resultado.txt", block);
     const Tree before = tree();
 
     start();

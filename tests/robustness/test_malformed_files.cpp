@@ -69,8 +69,10 @@ class TestMalformedFiles : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
+    void cleanupTestCase();
 
     void damagedFile_data();
     void damagedFile();
@@ -84,7 +86,7 @@ private:
     QStringList lines(const QString &name) const { return TextFile::readLines(data(name)); }
     void setLines(const QString &name, const QStringList &lines) const
     {
-        TextFile::writeLines(data(name), lines);
+        TestFiles::writeLines(data(name), lines);
     }
     int lineOf(const QString &name, const QString &text) const;
     // The file's bytes up to the middle of line `line`, without its line end.
@@ -100,20 +102,33 @@ private:
     TestSeason *m_season = nullptr;
     MessageRecorder *m_messages = nullptr;
     QString m_root;
+    Tree m_built; // the season in progress, put back before every row
 };
 
-void TestMalformedFiles::init()
+// The season is built once; each row starts from it again.
+void TestMalformedFiles::initTestCase()
 {
     m_season = new TestSeason(true);
     m_messages = new MessageRecorder(true);
     m_root = QFileInfo(m_season->programPath()).absolutePath();
     buildSeason();
+    m_built = ProgramTree::snapshot(m_root);
+}
+
+void TestMalformedFiles::init()
+{
+    ProgramTree::restore(m_root, m_built);
+    m_messages->calls.clear();
 }
 
 void TestMalformedFiles::cleanup()
 {
     destroyScreens();
     CurrentUser.clear();
+}
+
+void TestMalformedFiles::cleanupTestCase()
+{
     delete m_messages;
     m_messages = nullptr;
     delete m_season;
@@ -605,7 +620,8 @@ void TestMalformedFiles::damagedFile()
                                                              : m_messages->calls.first().text)));
             ProgramTree::restore(m_root, damaged);
         }
-        const Tree before = ProgramTree::snapshot(m_root);
+        // Each operation acts on the damaged files exactly as they were left.
+        const Tree &before = damaged;
         try {
             op.act();
         } catch (const std::exception &e) {

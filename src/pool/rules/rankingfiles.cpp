@@ -123,8 +123,7 @@ QList<int> roundsWithResults(const QString &dataDir)
 
 std::optional<Ranking> RecomputeOverallRanking(const QString &dataDir, const QString &poolDir)
 {
-    const QByteArray resultBytes =
-        TextFile::readBytes(TextFile::resolve(dataDir, Season::ResultFile));
+    const QByteArray resultBytes = TextFile::readBytes(dataDir, Season::ResultFile);
     const QStringList roundFile = TextFile::readLines(dataDir, Season::RoundFile);
     const QStringList list = Pool::readList(poolDir);
 
@@ -189,8 +188,7 @@ std::optional<Ranking> ComputeRoundRanking(const QString &dataDir, const QString
     // A round outside the season has no block, whatever the file holds.
     if (n < 1 || n > Season::Rounds)
         return std::nullopt;
-    const QByteArray resultBytes =
-        TextFile::readBytes(TextFile::resolve(dataDir, Season::ResultFile));
+    const QByteArray resultBytes = TextFile::readBytes(dataDir, Season::ResultFile);
     // Only the round's block is kept, from its marker to the first end marker, so lines are
     // counted from its marker, error messages included.
     std::vector<TextFile::LineSpan> kept;
@@ -264,8 +262,7 @@ Ranking LoadStoredRanking(const QString &poolDir)
 
 RoundByRound ScoreRoundByRound(const QString &dataDir, const QString &poolDir)
 {
-    const QByteArray resultBytes =
-        TextFile::readBytes(TextFile::resolve(dataDir, Season::ResultFile));
+    const QByteArray resultBytes = TextFile::readBytes(dataDir, Season::ResultFile);
     std::array<Pool::RoundResult, Season::Rounds + 1> results;
     std::array<bool, Season::Rounds + 1> withResults{};
     decodeAllResults(resultBytes, results, withResults);
