@@ -3,6 +3,8 @@
 // the expected files did, and the two ways a person puts text into a box: typing and pasting.
 #pragma once
 
+#include "testdata.h"
+
 #include <QClipboard>
 #include <QDateTime>
 #include <QDir>
@@ -113,6 +115,23 @@ inline void restore(const QString &root, const Tree &tree)
             file.write(it.value().bytes);
     }
 }
+
+// One season for a whole test program, its pictures and the delivered season copied once: each row
+// starts from the tree as `keepAsStart` found it, put back by `reset` with no message recorded.
+struct SharedSeason
+{
+    TestSeason season{true};
+    MessageRecorder messages{true};
+    const QString root = QFileInfo(season.programPath()).absolutePath(); // the program directory
+    Tree start;
+
+    void keepAsStart() { start = snapshot(root); }
+    void reset()
+    {
+        restore(root, start);
+        messages.calls.clear();
+    }
+};
 
 } // namespace ProgramTree
 

@@ -135,32 +135,32 @@ private:
     QString changes(const Tree &before) const;
     // The calls recorded since the last look, then forgotten.
     QList<MessageRecorder::Call> takeCalls();
-    void openHub(QWidget *mode);
+    void openHub(TFocusImage *TFormBolao::*mode);
     void selectListEntry(const QString &name);
 
+    std::unique_ptr<ProgramTree::SharedSeason> m_shared;
     TestSeason *m_season = nullptr;
     MessageRecorder *m_messages = nullptr;
-    QString m_root;    // the program directory: "dados" and whatever lies beside it
-    Tree m_registered; // the season with its two participants, put back before every row
+    QString m_root; // the program directory: "dados" and whatever lies beside it
 };
 
-// The season is made once; each row starts from it again.
+// Every row starts from the delivered season with two participants, one with an accented name,
+// registered as the hub registers them.
 void TestHostileInput::initTestCase()
 {
-    m_season = new TestSeason(true);
-    m_messages = new MessageRecorder(true);
-    m_root = QFileInfo(m_season->programPath()).absolutePath();
-    // Two participants, one with an accented name, registered as the hub registers them.
+    m_shared = std::make_unique<ProgramTree::SharedSeason>();
+    m_season = &m_shared->season;
+    m_messages = &m_shared->messages;
+    m_root = m_shared->root;
     const QString pool = m_season->dataDir() + QStringLiteral("player/");
     for (const QString &name : {QStringLiteral("Ana"), QStringLiteral("João")})
         QVERIFY(Pool::registerParticipant(m_season->dataDir(), pool, name).registered);
-    m_registered = tree();
+    m_shared->keepAsStart();
 }
 
 void TestHostileInput::init()
 {
-    ProgramTree::restore(m_root, m_registered);
-    m_messages->calls.clear();
+    m_shared->reset();
 }
 
 void TestHostileInput::cleanup()
@@ -171,15 +171,13 @@ void TestHostileInput::cleanup()
 
 void TestHostileInput::cleanupTestCase()
 {
-    delete m_messages;
-    m_messages = nullptr;
-    delete m_season;
-    m_season = nullptr;
+    m_shared.reset();
 }
 
 void TestHostileInput::start()
 {
-    createScreens(m_season->dataDir());
+    // The other screens are made as the row opens them, as the program makes them.
+    createStartScreen(m_season->dataDir());
     Form1->show();
     QVERIFY(QTest::qWaitForWindowExposed(Form1));
     const QList<MessageRecorder::Call> atStart = takeCalls();
@@ -217,14 +215,14 @@ QList<MessageRecorder::Call> TestHostileInput::takeCalls()
     return calls;
 }
 
-void TestHostileInput::openHub(QWidget *mode)
+void TestHostileInput::openHub(TFocusImage *TFormBolao::*mode)
 {
-    if (!FormBolao->isVisible()) {
+    if (!FormBolao || !FormBolao->isVisible()) {
         Form1->fiSairClick(); // the start panel, where the pool is entered
         click(Form1->fiBolao);
     }
     QVERIFY(FormBolao->isVisible());
-    click(mode);
+    click(FormBolao->*mode);
     QVERIFY(FormBolao->PanelUsers->isVisible());
 }
 
@@ -402,7 +400,7 @@ void TestHostileInput::betScoreBoxes()
     QFETCH(QString, typedShows);
     QFETCH(QString, pastedShows);
     start();
-    openHub(FormBolao->fiAposta);
+    openHub(&TFormBolao::fiAposta);
     selectListEntry("Ana");
     click(FormBolao->BtAposta);
     QVERIFY(FormAposta->isVisible());
@@ -594,7 +592,7 @@ void TestHostileInput::participantNames()
     QFETCH(QString, outcome);
     QFETCH(int, kind);
     start();
-    openHub(FormBolao->fiUsers);
+    openHub(&TFormBolao::fiUsers);
     QCOMPARE(FormBolao->LbUsers->count(), 2);
     enter(FormBolao->Nome, Entry(how), name);
     QVERIFY2(FormBolao->Nome->text() == name, qPrintable(visible(FormBolao->Nome->text())));
@@ -691,7 +689,7 @@ void TestHostileInput::namesWrittenIntoTheListByHand()
     const Tree before = tree();
 
     start();
-    openHub(FormBolao->fiUsers);
+    openHub(&TFormBolao::fiUsers);
     QCOMPARE(FormBolao->LbUsers->count(), 3);
     QCOMPARE(FormBolao->LbUsers->item(1)->text(), name);
 
@@ -704,7 +702,7 @@ void TestHostileInput::namesWrittenIntoTheListByHand()
 
     // Bet entry for it: the screen opens, reports the file, and storing writes nothing.
     if (!name.isEmpty()) {
-        openHub(FormBolao->fiAposta);
+        openHub(&TFormBolao::fiAposta);
         selectListEntry(name);
         click(FormBolao->BtAposta);
         QVERIFY(FormAposta->isVisible());
@@ -749,7 +747,7 @@ void TestHostileInput::namesWrittenIntoTheListByHand()
     click(FormRank->fiVolta);
 
     // Removing it: only its line leaves the list; the bait and every other file stay.
-    openHub(FormBolao->fiUsers);
+    openHub(&TFormBolao::fiUsers);
     takeCalls();
     if (name.isEmpty())
         selectListEntry(name); // a blank line is chosen in the list, as nothing can be typed

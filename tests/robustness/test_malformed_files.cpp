@@ -99,26 +99,26 @@ private:
     void chooseBetRound(int round);
     void selectParticipant(const QString &name);
 
+    std::unique_ptr<ProgramTree::SharedSeason> m_shared;
     TestSeason *m_season = nullptr;
     MessageRecorder *m_messages = nullptr;
     QString m_root;
-    Tree m_built; // the season in progress, put back before every row
 };
 
-// The season is built once; each row starts from it again.
+// Every row starts from the season in progress, built once.
 void TestMalformedFiles::initTestCase()
 {
-    m_season = new TestSeason(true);
-    m_messages = new MessageRecorder(true);
-    m_root = QFileInfo(m_season->programPath()).absolutePath();
+    m_shared = std::make_unique<ProgramTree::SharedSeason>();
+    m_season = &m_shared->season;
+    m_messages = &m_shared->messages;
+    m_root = m_shared->root;
     buildSeason();
-    m_built = ProgramTree::snapshot(m_root);
+    m_shared->keepAsStart();
 }
 
 void TestMalformedFiles::init()
 {
-    ProgramTree::restore(m_root, m_built);
-    m_messages->calls.clear();
+    m_shared->reset();
 }
 
 void TestMalformedFiles::cleanup()
@@ -129,10 +129,7 @@ void TestMalformedFiles::cleanup()
 
 void TestMalformedFiles::cleanupTestCase()
 {
-    delete m_messages;
-    m_messages = nullptr;
-    delete m_season;
-    m_season = nullptr;
+    m_shared.reset();
 }
 
 // Rounds 1 and 2 stored (match 5 not played), Ana with predictions for rounds 1 and 2, Bia for
