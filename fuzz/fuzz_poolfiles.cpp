@@ -69,7 +69,7 @@ void throughFiles(const QByteArray &bytes, const QStringList &lines, const QStri
     const QString path = Pool::participantPath(pool, name);
     FUZZ_CHECK(path.startsWith(pool));
     FUZZ_CHECK(!path.mid(pool.size()).contains(QLatin1Char('/')));
-    TextFile::writeBytes(path, bytes);
+    Fuzz::writeFile(path, bytes);
 
     // Each read goes through the file again, so three rounds stand for all of them here.
     QList<int> read{rounds.first(), rounds.at(rounds.size() / 2), rounds.last()};
@@ -105,7 +105,7 @@ void throughFiles(const QByteArray &bytes, const QStringList &lines, const QStri
     // the list, which registration refuses.
     if (Fuzz::sameLine(name, QStringLiteral("Lista")))
         return;
-    TextFile::writeLines(pool + Pool::ListFile, {name});
+    Fuzz::writeLines(pool + Pool::ListFile, {name});
     const std::optional<QStringList> four = counters(after);
     Ranking stored;
     const bool unreadable = refused([&] { stored = LoadStoredRanking(pool); });

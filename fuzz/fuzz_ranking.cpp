@@ -87,9 +87,9 @@ void oneRound(int n, const QStringList &results, const QStringList &participant,
     const QString data = Fuzz::freshDirectory();
     const QString pool = data + QStringLiteral("player/");
     QDir().mkpath(pool);
-    TextFile::writeBytes(data + Season::ResultFile, resultBytes);
-    TextFile::writeBytes(pool + Name + QStringLiteral(".txt"), participantBytes);
-    TextFile::writeLines(pool + Pool::ListFile, {Name});
+    Fuzz::writeFile(data + Season::ResultFile, resultBytes);
+    Fuzz::writeFile(pool + Name + QStringLiteral(".txt"), participantBytes);
+    Fuzz::writeLines(pool + Pool::ListFile, {Name});
 
     const int begin = Fuzz::firstLine(results, Season::roundMarker(n));
     const int end = Fuzz::firstLine(results, Season::roundEndMarker(n));
@@ -138,11 +138,11 @@ void everyRound(const QStringList &results, const QStringList &participant,
     const QString data = Fuzz::freshDirectory();
     const QString pool = data + QStringLiteral("player/");
     QDir().mkpath(pool);
-    TextFile::writeBytes(data + Season::ResultFile, resultBytes);
+    Fuzz::writeFile(data + Season::ResultFile, resultBytes);
     // One stored round against a threshold of none, so the recomputation runs.
-    TextFile::writeLines(data + Season::RoundFile, {QStringLiteral("1"), QStringLiteral("0")});
-    TextFile::writeBytes(pool + Name + QStringLiteral(".txt"), participantBytes);
-    TextFile::writeLines(pool + Pool::ListFile, {Name});
+    Fuzz::writeLines(data + Season::RoundFile, {QStringLiteral("1"), QStringLiteral("0")});
+    Fuzz::writeFile(pool + Name + QStringLiteral(".txt"), participantBytes);
+    Fuzz::writeLines(pool + Pool::ListFile, {Name});
 
     std::optional<Ranking> ranking;
     try {

@@ -40,7 +40,7 @@ void run(const uint8_t *data, size_t size)
         FUZZ_CHECK(TeamDetails::detailsPage(lines, key) == pageAsDescribed(lines, key));
 
     const QString dir = Fuzz::freshDirectory();
-    TextFile::writeBytes(dir + QStringLiteral("Times.txt"), files.at(0));
+    Fuzz::writeFile(dir + QStringLiteral("Times.txt"), files.at(0));
     for (const QString &key : keys.mid(0, 3)) {
         const bool whole = TeamDetails::hasDetailsSection(lines, key);
         try {

@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QString>
@@ -106,6 +107,20 @@ inline QString freshDirectory()
     QDir(dir.path()).removeRecursively();
     QDir().mkpath(dir.path());
     return dir.path() + QLatin1Char('/');
+}
+
+// Puts an input's file in place as it is, for the rules to read.
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        fail("an input file can be written", __FILE__, __LINE__);
+}
+
+// The same for a file the harness makes itself, in lines as the program writes them.
+inline void writeLines(const QString &path, const QStringList &lines)
+{
+    writeFile(path, TextFile::joinLines(lines));
 }
 
 } // namespace Fuzz
