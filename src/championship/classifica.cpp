@@ -1,5 +1,6 @@
 #include "championship/classifica.h"
 
+#include "championship/racecolumns.h"
 #include "championship/rules/positionhistory.h"
 #include "championship/rules/seasonfiles.h"
 #include "championship/rules/standings.h"
@@ -185,35 +186,11 @@ void TFormClassifica::fillRace(const QList<StandingRow> &rows)
     m_records.clear();
     for (const StandingRow &row : rows)
         m_records.append(row.record);
-    // The marks need the fixture and the results as well; a fault there leaves the two columns
-    // empty rather than keeping the table itself from showing (the round table reports it).
-    QList<TitleReach> reach;
-    try {
+    fillRaceColumns(StringGrid1, MaxColumn, [&] {
+        // The marks need the fixture and the results as well: the round table reports a fault.
         const StandingsRace race = buildStandingsRace(DataDir());
-        if (race.rows.size() == rows.size())
-            reach = race.reach;
-    } catch (const std::exception &) {
-    }
-    for (int r = 1; r <= StringGrid1->rowCount(); ++r) {
-        const bool known = r <= reach.size();
-        const TitleReach mark = known ? reach.at(r - 1) : TitleReach{};
-        setCell(r, MaxColumn, known ? QString::number(mark.most) : QString());
-        QTableWidgetItem *item =
-            tableCell(!known                                 ? QString()
-                      : mark.chance == TitleChance::Champion ? QStringLiteral("C")
-                      : mark.chance == TitleChance::Out      ? QStringLiteral("F")
-                                                             : QString(),
-                      CellKind::Figure);
-        item->setTextAlignment(Qt::AlignCenter);
-        if (known && mark.chance == TitleChance::Champion) {
-            item->setBackground(QColor(0xe9, 0xc4, 0x6a));
-            item->setToolTip(QStringLiteral("Já é campeão"));
-        } else if (known && mark.chance == TitleChance::Out) {
-            item->setForeground(QColor(0x80, 0x80, 0x80));
-            item->setToolTip(QStringLiteral("Fora da disputa do título"));
-        }
-        StringGrid1->setItem(r - 1, MarkColumn, item);
-    }
+        return race.rows.size() == rows.size() ? race.reach : QList<TitleReach>();
+    });
 }
 
 void TFormClassifica::showChart(int row)

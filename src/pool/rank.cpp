@@ -1,5 +1,6 @@
 #include "pool/rank.h"
 
+#include "championship/racecolumns.h"
 #include "championship/rules/seasonfiles.h"
 #include "frame/controls.h"
 #include "frame/gridkeys.h"
@@ -451,30 +452,11 @@ void TFormRank::showRaceColumns(bool shown)
 
 void TFormRank::fillRace()
 {
-    // The marks need every participant's predictions scored again; a fault there leaves the two
-    // columns empty (the update button reports it) rather than keeping the ranking from showing.
-    std::optional<QList<TitleReach>> reach;
-    try {
-        reach = PoolRace::reach(m_shownRows, ScoreRoundByRound(DataDir(), PoolDir()));
-    } catch (const std::exception &) {
-    }
-    for (int r = 0; r < SGGeral->rowCount(); ++r) {
-        const bool known = reach && r < reach->size();
-        const TitleReach mark = known ? reach->at(r) : TitleReach{};
-        SGGeral->setItem(r, MaxColumn,
-                         cell(MaxColumn, known ? QString::number(mark.most) : QString()));
-        QTableWidgetItem *item =
-            cell(MarkColumn, !known                                 ? QString()
-                             : mark.chance == TitleChance::Champion ? QStringLiteral("C")
-                             : mark.chance == TitleChance::Out      ? QStringLiteral("F")
-                                                                    : QString());
-        item->setTextAlignment(Qt::AlignCenter);
-        if (known && mark.chance == TitleChance::Champion)
-            item->setBackground(QColor(0xe9, 0xc4, 0x6a));
-        else if (known && mark.chance == TitleChance::Out)
-            item->setForeground(QColor(0x80, 0x80, 0x80));
-        SGGeral->setItem(r, MarkColumn, item);
-    }
+    fillRaceColumns(SGGeral, MaxColumn, [this] {
+        // Every participant's predictions scored again: the update button reports a fault.
+        return PoolRace::reach(m_shownRows, ScoreRoundByRound(DataDir(), PoolDir()))
+            .value_or(QList<TitleReach>());
+    });
 }
 
 void TFormRank::showChart(int row)
