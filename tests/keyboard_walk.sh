@@ -3,7 +3,7 @@
 # participant, store a prediction, store a round, show the standings and leave the program.
 # Exits 77 (skipped) without Xvfb or xdotool. Usage: keyboard_walk.sh PROGRAM DATA_DIR
 set -euo pipefail
-for tool in Xvfb xdotool import convert compare; do
+for tool in Xvfb xdotool import convert compare dbus-daemon; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 source "$(dirname "$0")/realwindow.sh"
