@@ -83,10 +83,9 @@ inline QStringList changedPaths(const Tree &before, const Tree &after)
 }
 
 // Puts the tree back as it was in `tree`: files written, files and directories that were not
-// there removed.
-inline void restore(const QString &root, const Tree &tree)
+// there removed. `now` is what the tree holds at this moment.
+inline void restore(const QString &root, const Tree &tree, const Tree &now)
 {
-    const Tree now = snapshot(root);
     QStringList extra;
     for (auto it = now.cbegin(); it != now.cend(); ++it)
         if (!tree.contains(it.key()))
@@ -114,6 +113,11 @@ inline void restore(const QString &root, const Tree &tree)
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             file.write(it.value().bytes);
     }
+}
+
+inline void restore(const QString &root, const Tree &tree)
+{
+    restore(root, tree, snapshot(root));
 }
 
 // One season for a whole test program, its pictures and the delivered season copied once: each row

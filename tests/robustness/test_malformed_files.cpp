@@ -604,10 +604,11 @@ void TestMalformedFiles::damagedFile()
     const Tree damaged = ProgramTree::snapshot(m_root);
     QVERIFY(!ProgramTree::differences(whole, damaged).isEmpty());
 
-    QStringList shown; // the operations that reported the damage
+    QStringList shown;      // the operations that reported the damage
+    Tree current = damaged; // what the tree holds between two operations
     for (const Operation &op : operations()) {
         if (Form1) {
-            ProgramTree::restore(m_root, whole);
+            ProgramTree::restore(m_root, whole, current);
             op.prepare();
             if (QTest::currentTestFailed())
                 return;
@@ -629,6 +630,7 @@ void TestMalformedFiles::damagedFile()
         if (QTest::currentTestFailed())
             return;
         const Tree after = ProgramTree::snapshot(m_root);
+        current = after;
         const QList<MessageRecorder::Call> calls = m_messages->calls;
         m_messages->calls.clear();
 
