@@ -308,10 +308,15 @@ void TFormRank::fillBets()
         SGApostas->setItem(row, col, item);
     };
     put(0, 0, QStringLiteral("Resultado"), BetCell::Miss);
+    // Each match column says its clubs as the standings show them ("Gavião"), the file's keys
+    // ("Gaviao") when the names cannot be read.
+    const QStringList clubs = Season::readRoundClubs(DataDir(), bets.round);
     for (int k = 0; k < Season::MatchesPerRound; ++k) {
         put(0, k + 1, bets.results.value(k), BetCell::Miss);
+        const bool named = clubs.size() == 2 * Season::MatchesPerRound;
         SGApostas->horizontalHeaderItem(k + 1)->setToolTip(
-            bets.fixture.at(k).home + QStringLiteral(" x ") + bets.fixture.at(k).away);
+            (named ? clubs.at(2 * k) : bets.fixture.at(k).home) + QStringLiteral(" x ") +
+            (named ? clubs.at(2 * k + 1) : bets.fixture.at(k).away));
     }
     // The results row stands apart as a fixed row does.
     for (int col = 0; col < SGApostas->columnCount(); ++col)
