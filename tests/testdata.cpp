@@ -50,16 +50,14 @@ namespace {
 const QString &pictureTemplate()
 {
     static QTemporaryDir folder;
-    static const bool drawn = [] {
+    static const QString path = [] {
         for (const PictureFile &picture : Pictures) {
             QImage image(picture.width, picture.height, QImage::Format_RGB32);
             image.fill(TestSeason::colourOf(QLatin1String(picture.name)));
             image.save(folder.filePath(QLatin1String(picture.name)), "BMP");
         }
-        return true;
+        return folder.path() + QLatin1Char('/');
     }();
-    Q_UNUSED(drawn);
-    static const QString path = folder.path() + QLatin1Char('/');
     return path;
 }
 

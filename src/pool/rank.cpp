@@ -311,9 +311,9 @@ void TFormRank::fillBets()
     // Each match column says its clubs as the standings show them ("Gavião"), the file's keys
     // ("Gaviao") when the names cannot be read.
     const QStringList clubs = Season::readRoundClubs(DataDir(), bets.round);
+    const bool named = clubs.size() == 2 * Season::MatchesPerRound;
     for (int k = 0; k < Season::MatchesPerRound; ++k) {
         put(0, k + 1, bets.results.value(k), BetCell::Miss);
-        const bool named = clubs.size() == 2 * Season::MatchesPerRound;
         SGApostas->horizontalHeaderItem(k + 1)->setToolTip(
             (named ? clubs.at(2 * k) : bets.fixture.at(k).home) + QStringLiteral(" x ") +
             (named ? clubs.at(2 * k + 1) : bets.fixture.at(k).away));
